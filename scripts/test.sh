@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
 # Builds the program and all tests, then runs every test through CTest.
+#   scripts/test.sh             the normal build, in build/
+#   scripts/test.sh --sanitize  the same suite built with AddressSanitizer and
+#                               UndefinedBehaviorSanitizer, in build-sanitize/
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
 "$root/scripts/deps.sh" test
-BUILD_DIR="$build" "$root/scripts/build.sh"
+
+if [ "${1:-}" = "--sanitize" ]; then
+  build=${BUILD_DIR:-$root/build-sanitize}
+  BUILD_DIR="$build" "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Debug -DSKINBENCH_SANITIZE=ON
+  export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+  export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+  export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
+else
+  build=${BUILD_DIR:-$root/build}
+  BUILD_DIR="$build" "$root/scripts/build.sh"
+fi
+
 # Tests that need no window run on Qt's offscreen platform; the end-to-end ones start their own
 # X server.
 cd "$build"
