@@ -3,5 +3,7 @@
 
 // The entry hands the host the project description; everything else happens in event handlers.
 int main(int argc, char** argv) {
-  return host::qt::start(testbench::ProyectoForm1(), argc, argv);
+  auto proyecto = testbench::ProyectoForm1();
+  proyecto.iconPath = ":/skinbench.ico";
+  return host::qt::start(proyecto, argc, argv);
 }
