@@ -10,9 +10,9 @@ namespace host {
 ColorValue composeRgb(int red, int green, int blue) {
   for (const int component : {red, green, blue}) {
     if (component < 0 || component > 255) {
-      throw HostError(ErrorCode::InvalidValue,
-                      "invalid value: colour component " + std::to_string(component) +
-                          " is outside 0 to 255");
+      throw HostError(
+          ErrorCode::InvalidValue,
+          "invalid value: colour component " + std::to_string(component) + " is outside 0 to 255");
     }
   }
   return red + 256 * green + 65536 * blue;

@@ -31,7 +31,7 @@ class ResumeNext {
 
   // Runs one statement. Returns whether it ran to its end.
   template <std::invocable F>
-    requires std::is_void_v<std::invoke_result_t<F>>
+  requires std::is_void_v<std::invoke_result_t<F>>
   bool statement(F&& body) {
     try {
       std::forward<F>(body)();
@@ -45,8 +45,8 @@ class ResumeNext {
   // The test of a conditional or of one case of a selection. A test that fails counts as met,
   // so the statements it guards run.
   template <std::invocable F>
-    requires std::same_as<std::invoke_result_t<F>, bool>
-  bool test(F&& condition) {
+  requires std::same_as < std::invoke_result_t<F>,
+  bool > bool test(F&& condition) {
     bool met = true;
     statement([&] { met = std::forward<F>(condition)(); });
     return met;

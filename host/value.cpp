@@ -26,20 +26,24 @@ Int narrow(std::int64_t v, ValueKind to) {
 // A number converts to an integer only when it is whole.
 std::int64_t wholeNumber(double v, ValueKind to) {
   if (!std::isfinite(v) || std::trunc(v) != v || std::fabs(v) > 9.2e18) {
-    throw HostError(ErrorCode::TypeMismatch,
-                    "type mismatch: " + std::to_string(v) + " is not a whole " +
-                        std::string(kindName(to)));
+    throw HostError(ErrorCode::TypeMismatch, "type mismatch: " + std::to_string(v) +
+                                                 " is not a whole " + std::string(kindName(to)));
   }
   return static_cast<std::int64_t>(v);
 }
 
 std::int64_t integral(const Value& value, ValueKind to) {
   switch (value.kind()) {
-    case ValueKind::Int16: return value.asInt16();
-    case ValueKind::Int32: return value.asInt32();
-    case ValueKind::Boolean: return value.asBoolean().raw;
-    case ValueKind::Number: return wholeNumber(value.asNumber(), to);
-    case ValueKind::Text: break;
+    case ValueKind::Int16:
+      return value.asInt16();
+    case ValueKind::Int32:
+      return value.asInt32();
+    case ValueKind::Boolean:
+      return value.asBoolean().raw;
+    case ValueKind::Number:
+      return wholeNumber(value.asNumber(), to);
+    case ValueKind::Text:
+      break;
   }
   mismatch(value.kind(), to);
 }
@@ -48,11 +52,16 @@ std::int64_t integral(const Value& value, ValueKind to) {
 
 std::string_view kindName(ValueKind kind) {
   switch (kind) {
-    case ValueKind::Text: return "text";
-    case ValueKind::Int16: return "16-bit integer";
-    case ValueKind::Int32: return "32-bit integer";
-    case ValueKind::Boolean: return "boolean";
-    case ValueKind::Number: return "number";
+    case ValueKind::Text:
+      return "text";
+    case ValueKind::Int16:
+      return "16-bit integer";
+    case ValueKind::Int32:
+      return "32-bit integer";
+    case ValueKind::Boolean:
+      return "boolean";
+    case ValueKind::Number:
+      return "number";
   }
   return "value";
 }
@@ -85,10 +94,14 @@ double Value::asNumber() const {
 
 std::string describe(const Value& value) {
   switch (value.kind()) {
-    case ValueKind::Text: return "\"" + toUtf8(value.asText()) + "\"";
-    case ValueKind::Int16: return std::to_string(value.asInt16());
-    case ValueKind::Int32: return std::to_string(value.asInt32());
-    case ValueKind::Boolean: return value.asBoolean() ? "True" : "False";
+    case ValueKind::Text:
+      return "\"" + toUtf8(value.asText()) + "\"";
+    case ValueKind::Int16:
+      return std::to_string(value.asInt16());
+    case ValueKind::Int32:
+      return std::to_string(value.asInt32());
+    case ValueKind::Boolean:
+      return value.asBoolean() ? "True" : "False";
     case ValueKind::Number: {
       std::string s = std::to_string(value.asNumber());
       s.erase(s.find_last_not_of('0') + 1);

@@ -12,7 +12,9 @@ namespace host {
 struct Boolean {
   std::int16_t raw = 0;
 
-  static constexpr Boolean of(bool value) { return Boolean{static_cast<std::int16_t>(value ? -1 : 0)}; }
+  static constexpr Boolean of(bool value) {
+    return Boolean{static_cast<std::int16_t>(value ? -1 : 0)};
+  }
   constexpr explicit operator bool() const { return raw != 0; }
   friend constexpr bool operator==(Boolean, Boolean) = default;
 };

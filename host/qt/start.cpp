@@ -1,12 +1,24 @@
 #include "host/qt/start.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include "host/qt/qt_host.h"
 
 namespace host::qt {
 
-int start(const Project&, int argc, char** argv) {
+int start(const Project& project, int argc, char** argv) {
   QApplication application(argc, argv);
-  return 0;
+  QApplication::setApplicationName(QString::fromStdString(project.applicationName));
+  QApplication::setApplicationVersion(QString::fromStdString(project.version));
+  if (!project.iconPath.empty()) {
+    QApplication::setWindowIcon(QIcon(QString::fromStdString(project.iconPath)));
+  }
+  QtHost host;
+  const FormRef form = host.createForm(*project.startupForm);
+  host.attachCode(form, project);
+  host.widget(form)->show();
+  return QApplication::exec();
 }
 
 }  // namespace host::qt

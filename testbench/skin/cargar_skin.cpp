@@ -55,9 +55,8 @@ constexpr Asignacion kTextoSinRelieve[] = {{u"BorderStyle", std::int16_t{1}},
 constexpr Asignacion kCasillaSiempre[] = {{u"BackColor", ColorFondo}, {u"ForeColor", ColorTexto}};
 constexpr Asignacion kBotonSiempre[] = {{u"ForeColor", ColorTextoBoton}};
 // A button's background goes only with the graphical, flat style, and after it.
-constexpr Asignacion kBotonSinRelieve[] = {{u"Style", std::int16_t{1}},
-                                           {u"Appearance", std::int16_t{0}},
-                                           {u"BackColor", ColorBoton}};
+constexpr Asignacion kBotonSinRelieve[] = {
+    {u"Style", std::int16_t{1}}, {u"Appearance", std::int16_t{0}}, {u"BackColor", ColorBoton}};
 
 // Tried in this order; within a rule, its type names in order.
 constexpr Regla kReglas[] = {

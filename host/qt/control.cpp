@@ -1,0 +1,18 @@
+#include "host/qt/control.h"
+
+#include "host/qt/convert.h"
+
+namespace host::qt {
+
+std::string describe(const Control& control) {
+  std::string text = toUtf8(control.name);
+  if (control.index) text += "(" + std::to_string(*control.index) + ")";
+  return text;
+}
+
+void applyGeometry(Control& control) {
+  control.widget->setGeometry(toPixels(control.left), toPixels(control.top),
+                              toPixels(control.width), toPixels(control.height));
+}
+
+}  // namespace host::qt
