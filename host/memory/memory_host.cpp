@@ -26,20 +26,34 @@ namespace {
 
 std::string_view verb(Operation operation) {
   switch (operation) {
-    case Operation::SetCaption: return "caption";
-    case Operation::SetBackColor: return "backcolor";
-    case Operation::Controls: return "controls";
-    case Operation::StartEnumeration: return "start";
-    case Operation::Advance: return "advance";
-    case Operation::Refresh: return "refresh";
-    case Operation::TypeName: return "type";
-    case Operation::GetProperty: return "get";
-    case Operation::SetProperty: return "set";
-    case Operation::CallMethod: return "call";
-    case Operation::Rgb: return "rgb";
-    case Operation::TextEquals: return "equals";
-    case Operation::FlagSet: return "flag";
-    case Operation::Yield: return "yield";
+    case Operation::SetCaption:
+      return "caption";
+    case Operation::SetBackColor:
+      return "backcolor";
+    case Operation::Controls:
+      return "controls";
+    case Operation::StartEnumeration:
+      return "start";
+    case Operation::Advance:
+      return "advance";
+    case Operation::Refresh:
+      return "refresh";
+    case Operation::TypeName:
+      return "type";
+    case Operation::GetProperty:
+      return "get";
+    case Operation::SetProperty:
+      return "set";
+    case Operation::CallMethod:
+      return "call";
+    case Operation::Rgb:
+      return "rgb";
+    case Operation::TextEquals:
+      return "equals";
+    case Operation::FlagSet:
+      return "flag";
+    case Operation::Yield:
+      return "yield";
   }
   return "?";
 }
@@ -114,9 +128,13 @@ void MemoryHost::deliver(FormRef form, Event event, TextView source) {
   }
 }
 
-void MemoryHost::onYield(std::function<void()> action) { onYield_ = std::move(action); }
+void MemoryHost::onYield(std::function<void()> action) {
+  onYield_ = std::move(action);
+}
 
-void MemoryHost::refuse(Rule rule) { rules_.push_back(std::move(rule)); }
+void MemoryHost::refuse(Rule rule) {
+  rules_.push_back(std::move(rule));
+}
 
 void MemoryHost::refuseCall(std::size_t ordinal) {
   refuse([ordinal](const Call& call) { return call.ordinal == ordinal; });
@@ -133,7 +151,9 @@ void MemoryHost::refuse(Operation operation, TextView member, std::string target
   });
 }
 
-void MemoryHost::clearRefusals() { rules_.clear(); }
+void MemoryHost::clearRefusals() {
+  rules_.clear();
+}
 
 std::vector<std::string> MemoryHost::trace() const {
   std::vector<std::string> lines;
@@ -155,8 +175,8 @@ ControlRef MemoryHost::control(FormRef form, TextView name,
     const ControlState& control = *controls_[ref.id - 1];
     const auto found = control.members.find(u"Index");
     const bool inArray = found != control.members.end();
-    const bool sameIndex = inArray == index.has_value() &&
-                           (!inArray || found->second.asInt16() == index.value());
+    const bool sameIndex =
+        inArray == index.has_value() && (!inArray || found->second.asInt16() == index.value());
     if (control.members.at(u"Name").asText() == name && sameIndex) return ref;
   }
   return {};
@@ -175,15 +195,21 @@ std::optional<Value> MemoryHost::property(ControlRef control, TextView name) con
   return found->second;
 }
 
-const Text& MemoryHost::caption(FormRef form) const { return findForm(form)->caption; }
+const Text& MemoryHost::caption(FormRef form) const {
+  return findForm(form)->caption;
+}
 
 std::optional<ColorValue> MemoryHost::backColor(FormRef form) const {
   return findForm(form)->backColor;
 }
 
-int MemoryHost::refreshCount(FormRef form) const { return findForm(form)->refreshes; }
+int MemoryHost::refreshCount(FormRef form) const {
+  return findForm(form)->refreshes;
+}
 
-FormCode* MemoryHost::code(FormRef form) const { return findForm(form)->code.get(); }
+FormCode* MemoryHost::code(FormRef form) const {
+  return findForm(form)->code.get();
+}
 
 // --- FormsHost -------------------------------------------------------------------------------
 
@@ -239,7 +265,8 @@ Text MemoryHost::typeName(ControlRef control) {
 }
 
 Value MemoryHost::getProperty(ControlRef control, TextView name) {
-  const std::size_t entry = record({0, Operation::GetProperty, targetOf(control), Text(name), {}, {}});
+  const std::size_t entry =
+      record({0, Operation::GetProperty, targetOf(control), Text(name), {}, {}});
   const ControlState* state = findControl(control);
   if (!state) fail(entry, ErrorCode::NoObject, "no object: the control reference is empty");
   const auto found = state->members.find(name);
@@ -263,8 +290,12 @@ void MemoryHost::setProperty(ControlRef control, TextView name, const Value& val
 }
 
 void MemoryHost::callMethod(ControlRef control, TextView name, std::span<const Value> arguments) {
-  const std::size_t entry = record({0, Operation::CallMethod, targetOf(control), Text(name),
-                                    std::vector<Value>(arguments.begin(), arguments.end()), {}});
+  const std::size_t entry = record({0,
+                                    Operation::CallMethod,
+                                    targetOf(control),
+                                    Text(name),
+                                    std::vector<Value>(arguments.begin(), arguments.end()),
+                                    {}});
   ControlState* state = findControl(control) ? &controlState(control) : nullptr;
   if (!state) fail(entry, ErrorCode::NoObject, "no object: the control reference is empty");
   if (name == u"Refresh") {
@@ -292,12 +323,22 @@ void MemoryHost::callMethod(ControlRef control, TextView name, std::span<const V
 }
 
 ColorValue MemoryHost::rgb(int red, int green, int blue) {
-  record({0, Operation::Rgb, {}, {}, {Value::int32(red), Value::int32(green), Value::int32(blue)}, {}});
-  return composeRgb(red, green, blue);
+  const std::size_t entry = record({0,
+                                    Operation::Rgb,
+                                    {},
+                                    {},
+                                    {Value::int32(red), Value::int32(green), Value::int32(blue)},
+                                    {}});
+  try {
+    return composeRgb(red, green, blue);
+  } catch (const HostError& error) {
+    fail(entry, error.code(), error.what());  // recorded as this call's outcome
+  }
 }
 
 bool MemoryHost::textEquals(TextView left, TextView right) {
-  record({0, Operation::TextEquals, {}, {}, {Value::text(Text(left)), Value::text(Text(right))}, {}});
+  record(
+      {0, Operation::TextEquals, {}, {}, {Value::text(Text(left)), Value::text(Text(right))}, {}});
   return left == right;
 }
 
