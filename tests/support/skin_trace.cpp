@@ -1,6 +1,8 @@
 #include "tests/support/skin_trace.h"
 
+#include <algorithm>
 #include <array>
+#include <stdexcept>
 
 #include "host/text.h"
 
@@ -40,6 +42,13 @@ std::string refused(const std::string& line) {
 
 std::string failed(const std::string& line, const std::string& codeName) {
   return line + " !" + codeName;
+}
+
+Lines markRefused(Lines lines, const std::string& line) {
+  const auto found = std::find(lines.begin(), lines.end(), line);
+  if (found == lines.end()) throw std::logic_error("no line \"" + line + "\" to mark");
+  *found = refused(line);
+  return lines;
 }
 
 std::string targetOf(const host::ControlDefinition& control) {

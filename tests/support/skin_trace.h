@@ -31,6 +31,9 @@ std::string joined(const Lines& lines);
 std::string refused(const std::string& line);
 std::string failed(const std::string& line, const std::string& codeName);
 
+// `lines` with the first line equal to `line` marked as refused by the host.
+Lines markRefused(Lines lines, const std::string& line);
+
 // "Command1(3)" for a member of a control array, "cmdProbar" for a single control.
 std::string targetOf(const host::ControlDefinition& control);
 
