@@ -1,6 +1,8 @@
 // Each row of the skin's failure table: the failing step, and where execution goes on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "testbench/form1_definicion.h"
 #include "testbench/skin/cargar_skin.h"
 #include "tests/support/forms.h"
@@ -57,6 +59,19 @@ class CargarSkinFailure : public ::testing::Test {
 };
 
 const std::string kAdvance = support::advanceLine("F");
+
+TEST_F(CargarSkinFailure, RefusedColourCompositionLeavesThatColourAtZero) {
+  host.refuse([](const Call& call) {
+    return call.operation == Operation::Rgb && call.arguments[0] == host::Value::int32(70);
+  });
+  skin();
+  // The button background is then assigned the colour variable as it stands: 0.
+  Lines expected =
+      support::markRefused(support::skinTrace(threeControls(), true), "rgb 70 130 180");
+  std::replace(expected.begin(), expected.end(), std::string("set C.BackColor 11829830"),
+               std::string("set C.BackColor 0"));
+  EXPECT_EQ(joined(trace()), joined(expected));
+}
 
 TEST_F(CargarSkinFailure, BackgroundRefusedTheEnumerationStillRuns) {
   host.refuse(Operation::SetBackColor);
