@@ -33,6 +33,45 @@ void appendUtf16(Text& out, char32_t cp) {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
+// How many bytes a sequence starting with `lead` has; 0 for a byte that starts none (a
+// continuation byte, or C0, C1 and F5 to FF, which only ever start invalid forms).
+int sequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead < 0xE0) return 2;
+  if (lead >= 0xE0 && lead < 0xF0) return 3;
+  if (lead >= 0xF0 && lead < 0xF5) return 4;
+  return 0;
+}
+
+bool isContinuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
+
+struct Decoded {
+  char32_t codePoint;
+  std::size_t length;
+};
+
+// Decodes the sequence at utf8[at]. A malformed one (cut short, overlong, an encoded surrogate,
+// beyond U+10FFFF) gives one replacement character for its first byte only, so that the
+// characters after it survive.
+Decoded decodeAt(std::string_view utf8, std::size_t at) {
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  constexpr Decoded kMalformed{kReplacement, 1};
+  const auto lead = static_cast<unsigned char>(utf8[at]);
+  const int length = sequenceLength(lead);
+  if (length == 0 || at + length > utf8.size()) return kMalformed;
+  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    const auto byte = static_cast<unsigned char>(utf8[at + k]);
+    if (!isContinuation(byte)) return kMalformed;
+    cp = (cp << 6) | (byte & 0x3F);
+  }
+  const bool surrogate = cp >= 0xD800 && cp < 0xE000;
+  if (cp < kSmallest[length] || surrogate || cp > 0x10FFFF) return kMalformed;
+  return {cp, static_cast<std::size_t>(length)};
+}
+
 }  // namespace
 
 std::string toUtf8(TextView text) {
@@ -56,22 +95,9 @@ Text fromUtf8(std::string_view utf8) {
   Text out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80         ? 1
-                       : lead >> 5 == 0x6  ? 2
-                       : lead >> 4 == 0xE  ? 3
-                       : lead >> 3 == 0x1E ? 4
-                                           : 0;
-    if (length == 0 || i + length > utf8.size()) {
-      appendUtf16(out, kReplacement);
-      ++i;
-      continue;
-    }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k)
-      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    appendUtf16(out, cp);
-    i += length;
+    const Decoded decoded = decodeAt(utf8, i);
+    appendUtf16(out, decoded.codePoint);
+    i += decoded.length;
   }
   return out;
 }

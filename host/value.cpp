@@ -1,5 +1,7 @@
 #include "host/value.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -23,13 +25,26 @@ Int narrow(std::int64_t v, ValueKind to) {
   return static_cast<Int>(v);
 }
 
-// A number converts to an integer only when it is whole.
+// A number converts to an integer only when it is whole; a whole number too large for any
+// integer is an overflow, like one too large for the integer asked for.
 std::int64_t wholeNumber(double v, ValueKind to) {
-  if (!std::isfinite(v) || std::trunc(v) != v || std::fabs(v) > 9.2e18) {
+  if (!std::isfinite(v) || std::trunc(v) != v) {
     throw HostError(ErrorCode::TypeMismatch, "type mismatch: " + std::to_string(v) +
                                                  " is not a whole " + std::string(kindName(to)));
   }
+  if (std::fabs(v) > 9.2e18) {
+    throw HostError(ErrorCode::Overflow, "overflow: " + std::to_string(v) + " does not fit a " +
+                                             std::string(kindName(to)));
+  }
   return static_cast<std::int64_t>(v);
+}
+
+// The shortest plain decimal that reads back as the same number: 2401, -0.5, 0.0000001.
+std::string plainDecimal(double v) {
+  std::array<char, 400> digits{};
+  const auto result =
+      std::to_chars(digits.data(), digits.data() + digits.size(), v, std::chars_format::fixed);
+  return std::string(digits.data(), result.ptr);
 }
 
 std::int64_t integral(const Value& value, ValueKind to) {
@@ -102,12 +117,8 @@ std::string describe(const Value& value) {
       return std::to_string(value.asInt32());
     case ValueKind::Boolean:
       return value.asBoolean() ? "True" : "False";
-    case ValueKind::Number: {
-      std::string s = std::to_string(value.asNumber());
-      s.erase(s.find_last_not_of('0') + 1);
-      if (!s.empty() && s.back() == '.') s.pop_back();
-      return s;
-    }
+    case ValueKind::Number:
+      return plainDecimal(value.asNumber());
   }
   return "?";
 }

@@ -323,13 +323,17 @@ void MemoryHost::callMethod(ControlRef control, TextView name, std::span<const V
 }
 
 ColorValue MemoryHost::rgb(int red, int green, int blue) {
-  record({0,
-          Operation::Rgb,
-          {},
-          {},
-          {Value::int32(red), Value::int32(green), Value::int32(blue)},
-          {}});
-  return composeRgb(red, green, blue);
+  const std::size_t entry = record({0,
+                                    Operation::Rgb,
+                                    {},
+                                    {},
+                                    {Value::int32(red), Value::int32(green), Value::int32(blue)},
+                                    {}});
+  try {
+    return composeRgb(red, green, blue);
+  } catch (const HostError& error) {
+    fail(entry, error.code(), error.what());  // recorded as this call's outcome
+  }
 }
 
 bool MemoryHost::textEquals(TextView left, TextView right) {

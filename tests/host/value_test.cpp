@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "host/error.h"
+#include "host/value.h"
+#include "tests/support/printers.h"
+
+namespace {
+
+using host::ErrorCode;
+using host::HostError;
+using host::Value;
+
+// Runs `convert` and gives the code of the HostError it raised, or nothing if it raised none.
+template <class F>
+std::optional<ErrorCode> errorOf(F&& convert) {
+  try {
+    convert();
+  } catch (const HostError& error) {
+    return error.code();
+  }
+  return std::nullopt;
+}
+
+TEST(ValueConversion, WideningAndInRangeNarrowingKeepTheValue) {
+  EXPECT_EQ(Value::int16(-32768).asInt32(), -32768);
+  EXPECT_EQ(Value::int16(32767).asInt32(), 32767);
+  EXPECT_EQ(Value::int32(32767).asInt16(), 32767);
+  EXPECT_EQ(Value::int32(-32768).asInt16(), -32768);
+  EXPECT_EQ(Value::int16(-5).asNumber(), -5.0);
+  EXPECT_EQ(Value::number(2400).asInt16(), 2400);
+  EXPECT_EQ(Value::number(-70000).asInt32(), -70000);
+}
+
+TEST(ValueConversion, BooleanBecomesItsFlagValue) {
+  EXPECT_EQ(Value::boolean(true).asInt16(), -1);
+  EXPECT_EQ(Value::boolean(false).asInt16(), 0);
+  EXPECT_EQ(Value::boolean(true).asInt32(), -1);
+  EXPECT_EQ(Value::boolean(host::Boolean{5}).asBoolean().raw, 5);
+  EXPECT_TRUE(static_cast<bool>(host::Boolean{5}));
+}
+
+TEST(ValueConversion, OutOfRangeIsOverflow) {
+  EXPECT_EQ(errorOf([] { Value::int32(32768).asInt16(); }), ErrorCode::Overflow);
+  EXPECT_EQ(errorOf([] { Value::int32(-32769).asInt16(); }), ErrorCode::Overflow);
+  EXPECT_EQ(errorOf([] { Value::number(40000).asInt16(); }), ErrorCode::Overflow);
+  EXPECT_EQ(errorOf([] { Value::number(3e9).asInt32(); }), ErrorCode::Overflow);
+  EXPECT_EQ(errorOf([] { Value::number(1e19).asInt32(); }), ErrorCode::Overflow);
+}
+
+TEST(ValueConversion, WhatWouldLoseInformationIsTypeMismatch) {
+  EXPECT_EQ(errorOf([] { Value::text(u"5").asInt16(); }), ErrorCode::TypeMismatch);
+  EXPECT_EQ(errorOf([] { Value::text(u"5").asInt32(); }), ErrorCode::TypeMismatch);
+  EXPECT_EQ(errorOf([] { Value::text(u"5").asNumber(); }), ErrorCode::TypeMismatch);
+  EXPECT_EQ(errorOf([] { Value::number(2.5).asInt16(); }), ErrorCode::TypeMismatch);
+  EXPECT_EQ(errorOf([] { Value::int16(7).asText(); }), ErrorCode::TypeMismatch);
+  // An integer is not taken for a flag.
+  EXPECT_EQ(errorOf([] { Value::int16(-1).asBoolean(); }), ErrorCode::TypeMismatch);
+  EXPECT_EQ(errorOf([] { Value::int32(0).asBoolean(); }), ErrorCode::TypeMismatch);
+}
+
+TEST(ValueConversion, ValuesOfDifferentKindsAreNotEqual) {
+  EXPECT_NE(Value::int16(1), Value::int32(1));
+  EXPECT_EQ(Value::int32(1), Value::int32(1));
+  EXPECT_EQ(Value().kind(), host::ValueKind::Int16);
+}
+
+TEST(ValueDescription, ShowsEachKindReadably) {
+  EXPECT_EQ(host::describe(Value::text(u"Año")), "\"Año\"");
+  EXPECT_EQ(host::describe(Value::int16(-1)), "-1");
+  EXPECT_EQ(host::describe(Value::int32(16777215)), "16777215");
+  EXPECT_EQ(host::describe(Value::boolean(true)), "True");
+  EXPECT_EQ(host::describe(Value::boolean(false)), "False");
+  EXPECT_EQ(host::describe(Value::number(2401)), "2401");
+  EXPECT_EQ(host::describe(Value::number(-0.5)), "-0.5");
+  // Small fractions keep their digits rather than collapsing to 0.
+  EXPECT_EQ(host::describe(Value::number(0.0000001)), "0.0000001");
+}
+
+TEST(SystemColor, SetsTheTopBit) {
+  EXPECT_EQ(static_cast<std::uint32_t>(host::systemColor(15)), 0x8000000Fu);
+  EXPECT_EQ(static_cast<std::uint32_t>(host::systemColor(18)), 0x80000012u);
+}
+
+}  // namespace

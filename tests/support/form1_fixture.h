@@ -1,0 +1,38 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <stdexcept>
+
+#include "host/memory/memory_host.h"
+#include "testbench/form1.h"
+
+namespace testbench {
+
+// Tests' way into Form1's private state. Defined once here, for every test that includes this
+// header; a test must not define it again.
+struct Form1Acceso {
+  static std::int16_t& MetodoActual(Form1& form) { return form.MetodoActual; }
+};
+
+}  // namespace testbench
+
+namespace support {
+
+// Starts the program's project (Form1, whose load handler skins it) on an in-memory host.
+// Refusals meant for the load are set up on `host` before calling start().
+class Form1OnMemoryHost : public ::testing::Test {
+ protected:
+  void start();
+  testbench::Form1& form1() const;
+  std::int16_t& metodoActual() const { return testbench::Form1Acceso::MetodoActual(form1()); }
+  host::ControlRef control(host::TextView name, std::optional<std::int16_t> index = {}) const {
+    return host.control(form, name, index);
+  }
+
+  host::memory::MemoryHost host;
+  host::FormRef form;
+};
+
+}  // namespace support
