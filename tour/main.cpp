@@ -6,6 +6,8 @@
 #include <cstring>
 #include <exception>
 #include <iostream>
+#include <optional>
+#include <vector>
 
 #include "tour/contact_sheet.h"
 #include "tour/options.h"
@@ -60,33 +62,58 @@ int writeTour(tour::StagedOutput& output, const tour::TourResult& result, const 
   return written ? EXIT_SUCCESS : complain(kUnusable, output.error());
 }
 
+// Looks the style up among those installed and applies it. Gives the name of the style in use,
+// or nothing when there is no such style.
+std::optional<QString> applyStyle(const QString& name) {
+  if (name.isEmpty()) return QApplication::style()->name();
+  const QString style = tour::installedStyleNamed(name, QStyleFactory::keys());
+  if (style.isEmpty()) return std::nullopt;
+  QApplication::setStyle(style);
+  return style;
+}
+
+int tourInto(const QString& folder, const QString& style) {
+  tour::StagedOutput output(folder);
+  if (!output.ready()) return complain(kUnusable, output.error());
+  const tour::TourResult result = tour::runTour(reportProgress);
+  const QString table = tour::verdictTable(result, style);
+  const int status = writeTour(output, result, table);
+  if (status == EXIT_SUCCESS) std::cout << table.toStdString() << std::flush;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  defaultToOffscreen(argc, argv);
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("skinbench-tour"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/skinbench.ico")));
-
-  const tour::ParsedOptions parsed =
-      tour::parseOptions(QApplication::arguments(), QStyleFactory::keys());
+  QStringList arguments;
+  for (int at = 0; at < argc; ++at) arguments.append(QString::fromLocal8Bit(argv[at]));
+  const tour::ParsedOptions parsed = tour::takeOptions(arguments);
   if (!parsed.options) return complain(kUnusable, parsed.error);
   const tour::Options& options = *parsed.options;
   if (options.help) {
     std::cout << tour::usage().toStdString();
     return EXIT_SUCCESS;
   }
-  if (!options.style.isEmpty()) QApplication::setStyle(options.style);
 
-  tour::StagedOutput output(options.outDir);
-  if (!output.ready()) return complain(kUnusable, output.error());
+  // QApplication sees only what the tour left it: Qt's own arguments, or unknown ones.
+  std::vector<char*> forQt;
+  for (const int at : parsed.forQt) forQt.push_back(argv[at]);
+  int qtArgc = static_cast<int>(forQt.size());
+  forQt.push_back(nullptr);
+  defaultToOffscreen(qtArgc, forQt.data());
+  QApplication application(qtArgc, forQt.data());
+  QApplication::setApplicationName(QStringLiteral("skinbench-tour"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/skinbench.ico")));
+
+  const QString unknown = tour::unknownArguments(QApplication::arguments());
+  if (!unknown.isEmpty()) return complain(kUnusable, unknown);
+  const std::optional<QString> style = applyStyle(options.style);
+  if (!style) {
+    return complain(kUnusable, QStringLiteral("unknown style \"%1\" (installed: %2)")
+                                   .arg(options.style, QStyleFactory::keys().join(u", ")));
+  }
   try {
-    const tour::TourResult result = tour::runTour(reportProgress);
-    const QString style = options.style.isEmpty() ? QApplication::style()->name() : options.style;
-    const QString table = tour::verdictTable(result, style);
-    const int status = writeTour(output, result, table);
-    if (status == EXIT_SUCCESS) std::cout << table.toStdString() << std::flush;
-    return status;
+    return tourInto(options.outDir, *style);
   } catch (const std::exception& error) {
     return complain(kFailed, QString::fromStdString(error.what()));
   }

@@ -3,24 +3,44 @@
 namespace tour {
 namespace {
 
-// Splits "--out=DIR" into its name and value; a bare "--out" takes the next argument.
-bool takeValue(const QStringList& arguments, qsizetype& at, const QString& name, QString& value,
-               QString& error) {
+bool isOption(const QString& argument, const QString& name) {
+  return argument == name || argument.startsWith(name + u'=');
+}
+
+// The value of "--out=DIR", or of a bare "--out" the next argument.
+QString takeValue(const QStringList& arguments, qsizetype& at, const QString& name,
+                  QString& error) {
   const QString& argument = arguments[at];
+  QString value;
   if (argument.startsWith(name + u'=')) {
     value = argument.mid(name.size() + 1);
   } else if (at + 1 < arguments.size()) {
     value = arguments[++at];
-  } else {
-    error = QStringLiteral("%1 needs a value").arg(name);
-    return false;
   }
   if (value.isEmpty()) error = QStringLiteral("%1 needs a value").arg(name);
-  return !value.isEmpty();
+  return value;
 }
 
-bool isOption(const QString& argument, const QString& name) {
-  return argument == name || argument.startsWith(name + u'=');
+}  // namespace
+
+ParsedOptions takeOptions(const QStringList& arguments) {
+  Options options;
+  ParsedOptions parsed;
+  parsed.forQt.push_back(0);
+  for (qsizetype at = 1; at < arguments.size() && parsed.error.isEmpty(); ++at) {
+    const QString& argument = arguments[at];
+    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+      options.help = true;
+    } else if (isOption(argument, QStringLiteral("--out"))) {
+      options.outDir = takeValue(arguments, at, QStringLiteral("--out"), parsed.error);
+    } else if (isOption(argument, QStringLiteral("--style"))) {
+      options.style = takeValue(arguments, at, QStringLiteral("--style"), parsed.error);
+    } else {
+      parsed.forQt.push_back(static_cast<int>(at));
+    }
+  }
+  if (parsed.error.isEmpty()) parsed.options = options;
+  return parsed;
 }
 
 QString installedStyleNamed(const QString& name, const QStringList& installedStyles) {
@@ -30,32 +50,9 @@ QString installedStyleNamed(const QString& name, const QStringList& installedSty
   return {};
 }
 
-}  // namespace
-
-ParsedOptions parseOptions(const QStringList& arguments, const QStringList& installedStyles) {
-  Options options;
-  QString error;
-  for (qsizetype at = 1; at < arguments.size() && error.isEmpty(); ++at) {
-    const QString& argument = arguments[at];
-    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
-      options.help = true;
-    } else if (isOption(argument, QStringLiteral("--out"))) {
-      takeValue(arguments, at, QStringLiteral("--out"), options.outDir, error);
-    } else if (isOption(argument, QStringLiteral("--style"))) {
-      QString name;
-      if (takeValue(arguments, at, QStringLiteral("--style"), name, error)) {
-        options.style = installedStyleNamed(name, installedStyles);
-        if (options.style.isEmpty()) {
-          error = QStringLiteral("unknown style \"%1\" (installed: %2)")
-                      .arg(name, installedStyles.join(QStringLiteral(", ")));
-        }
-      }
-    } else {
-      error = QStringLiteral("unknown option \"%1\" (see --help)").arg(argument);
-    }
-  }
-  if (!error.isEmpty()) return {std::nullopt, error};
-  return {options, {}};
+QString unknownArguments(const QStringList& leftOver) {
+  if (leftOver.size() < 2) return {};
+  return QStringLiteral("unknown option \"%1\" (see --help)").arg(leftOver[1]);
 }
 
 QString usage() {
