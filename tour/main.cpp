@@ -1,0 +1,120 @@
+#include <QApplication>
+#include <QIcon>
+#include <QStyle>
+#include <QStyleFactory>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <vector>
+
+#include "tour/contact_sheet.h"
+#include "tour/options.h"
+#include "tour/staged_output.h"
+#include "tour/table.h"
+#include "tour/tour_run.h"
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUnusable = 2;  // bad options or a folder it cannot write
+constexpr int kSheetColumns = 4;
+constexpr double kStripScale = 0.5;
+
+int complain(int status, const QString& message) {
+  std::cerr << "skinbench-tour: " << message.toStdString() << std::endl;
+  return status;
+}
+
+// Offscreen unless the user names a platform (Qt's -platform beats the variable anyway).
+void defaultToOffscreen(int argc, char** argv) {
+  for (int at = 1; at < argc; ++at) {
+    if (std::strcmp(argv[at], "-platform") == 0 || std::strcmp(argv[at], "--platform") == 0) return;
+  }
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+void reportProgress(const tour::Press& press) {
+  int painted = 0;
+  for (const tour::ButtonState& state : press.buttons) painted += state.colorBoton ? 1 : 0;
+  std::cerr << "skinbench-tour: press " << press.number << " of " << tour::kPresses << ": "
+            << press.title.toStdString() << " (ColorBoton on " << painted << " of "
+            << press.buttons.size() << " buttons, " << press.refused << " refused)" << std::endl;
+}
+
+// The yields' frames, labelled 1 to 24 on the strip.
+std::vector<tour::Frame> numbered(std::vector<tour::Frame> frames) {
+  for (std::size_t index = 0; index < frames.size(); ++index) {
+    frames[index].title = QString::number(index + 1);
+  }
+  return frames;
+}
+
+int writeTour(tour::StagedOutput& output, const tour::TourResult& result, const QString& table) {
+  const bool written =
+      output.writeImage(QStringLiteral("tour.png"),
+                        tour::contactSheet(result.frames, kSheetColumns)) &&
+      output.writeImage(QStringLiteral("method9.png"),
+                        tour::contactSheet(numbered(result.yields),
+                                           static_cast<int>(result.yields.size()), kStripScale)) &&
+      output.writeText(QStringLiteral("tour.md"), table.toUtf8()) && output.commit();
+  return written ? EXIT_SUCCESS : complain(kUnusable, output.error());
+}
+
+// Looks the style up among those installed and applies it. Gives the name of the style in use,
+// or nothing when there is no such style.
+std::optional<QString> applyStyle(const QString& name) {
+  if (name.isEmpty()) return QApplication::style()->name();
+  const QString style = tour::installedStyleNamed(name, QStyleFactory::keys());
+  if (style.isEmpty()) return std::nullopt;
+  QApplication::setStyle(style);
+  return style;
+}
+
+int tourInto(const QString& folder, const QString& style) {
+  tour::StagedOutput output(folder);
+  if (!output.ready()) return complain(kUnusable, output.error());
+  const tour::TourResult result = tour::runTour(reportProgress);
+  const QString table = tour::verdictTable(result, style);
+  const int status = writeTour(output, result, table);
+  if (status == EXIT_SUCCESS) std::cout << table.toStdString() << std::flush;
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QStringList arguments;
+  for (int at = 0; at < argc; ++at) arguments.append(QString::fromLocal8Bit(argv[at]));
+  const tour::ParsedOptions parsed = tour::takeOptions(arguments);
+  if (!parsed.options) return complain(kUnusable, parsed.error);
+  const tour::Options& options = *parsed.options;
+  if (options.help) {
+    std::cout << tour::usage().toStdString();
+    return EXIT_SUCCESS;
+  }
+
+  // QApplication sees only what the tour left it: Qt's own arguments, or unknown ones.
+  std::vector<char*> forQt;
+  for (const int at : parsed.forQt) forQt.push_back(argv[at]);
+  int qtArgc = static_cast<int>(forQt.size());
+  forQt.push_back(nullptr);
+  defaultToOffscreen(qtArgc, forQt.data());
+  QApplication application(qtArgc, forQt.data());
+  QApplication::setApplicationName(QStringLiteral("skinbench-tour"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/skinbench.ico")));
+
+  const QString unknown = tour::unknownArguments(QApplication::arguments());
+  if (!unknown.isEmpty()) return complain(kUnusable, unknown);
+  const std::optional<QString> style = applyStyle(options.style);
+  if (!style) {
+    return complain(kUnusable, QStringLiteral("unknown style \"%1\" (installed: %2)")
+                                   .arg(options.style, QStyleFactory::keys().join(u", ")));
+  }
+  try {
+    return tourInto(options.outDir, *style);
+  } catch (const std::exception& error) {
+    return complain(kFailed, QString::fromStdString(error.what()));
+  }
+}

@@ -1,0 +1,71 @@
+#include "tour/options.h"
+
+namespace tour {
+namespace {
+
+bool isOption(const QString& argument, const QString& name) {
+  return argument == name || argument.startsWith(name + u'=');
+}
+
+// The value of "--out=DIR", or of a bare "--out" the next argument.
+QString takeValue(const QStringList& arguments, qsizetype& at, const QString& name,
+                  QString& error) {
+  const QString& argument = arguments[at];
+  QString value;
+  if (argument.startsWith(name + u'=')) {
+    value = argument.mid(name.size() + 1);
+  } else if (at + 1 < arguments.size()) {
+    value = arguments[++at];
+  }
+  if (value.isEmpty()) error = QStringLiteral("%1 needs a value").arg(name);
+  return value;
+}
+
+}  // namespace
+
+ParsedOptions takeOptions(const QStringList& arguments) {
+  Options options;
+  ParsedOptions parsed;
+  parsed.forQt.push_back(0);
+  for (qsizetype at = 1; at < arguments.size() && parsed.error.isEmpty(); ++at) {
+    const QString& argument = arguments[at];
+    if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+      options.help = true;
+    } else if (isOption(argument, QStringLiteral("--out"))) {
+      options.outDir = takeValue(arguments, at, QStringLiteral("--out"), parsed.error);
+    } else if (isOption(argument, QStringLiteral("--style"))) {
+      options.style = takeValue(arguments, at, QStringLiteral("--style"), parsed.error);
+    } else {
+      parsed.forQt.push_back(static_cast<int>(at));
+    }
+  }
+  if (parsed.error.isEmpty()) parsed.options = options;
+  return parsed;
+}
+
+QString installedStyleNamed(const QString& name, const QStringList& installedStyles) {
+  for (const QString& style : installedStyles) {
+    if (style.compare(name, Qt::CaseInsensitive) == 0) return style;
+  }
+  return {};
+}
+
+QString unknownArguments(const QStringList& leftOver) {
+  if (leftOver.size() < 2) return {};
+  return QStringLiteral("unknown option \"%1\" (see --help)").arg(leftOver[1]);
+}
+
+QString usage() {
+  return QStringLiteral(
+      "Usage: skinbench-tour [--out DIR] [--style NAME] [Qt options]\n"
+      "Loads Form1, presses PROBAR ten times and keeps what each press left on screen.\n"
+      "\n"
+      "  --out DIR     where to write tour.png, method9.png and tour.md (default: .)\n"
+      "  --style NAME  the Qt style to draw with, e.g. Fusion or Windows\n"
+      "  --help        this text\n"
+      "\n"
+      "Runs offscreen unless a platform is given, e.g. -platform xcb for a real window.\n"
+      "Exit status: 0 done, 1 the tour failed, 2 bad options or an unwritable folder.\n");
+}
+
+}  // namespace tour
