@@ -50,6 +50,19 @@ int countNear(const QImage& image, const QColor& colour, int tolerance, QRect re
   return count;
 }
 
+QColor darkest(const QImage& image, QRect region) {
+  if (region.isEmpty()) region = image.rect();
+  QColor found = Qt::white;
+  for (int y = region.top(); y <= region.bottom(); ++y) {
+    for (int x = region.left(); x <= region.right(); ++x) {
+      const QColor pixel = image.pixelColor(x, y);
+      if (pixel.red() + pixel.green() + pixel.blue() < found.red() + found.green() + found.blue())
+        found = pixel;
+    }
+  }
+  return found;
+}
+
 QRect inner(const QImage& image, int margin) {
   return image.rect().adjusted(margin, margin, -margin, -margin);
 }

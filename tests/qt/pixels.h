@@ -17,6 +17,8 @@ QImage shownNow(const QWidget& widget);
 QColor dominantColor(const QImage& image, QRect region = {});
 // How many pixels of `region` lie within `tolerance` of `colour` in every channel.
 int countNear(const QImage& image, const QColor& colour, int tolerance, QRect region = {});
+// The darkest pixel of `region`: the core of dark text on a light ground.
+QColor darkest(const QImage& image, QRect region = {});
 // `image` without a border of `margin` pixels: the face of a button, the inside of a box.
 QRect inner(const QImage& image, int margin);
 

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <stdexcept>
 
+#include "host/error.h"
+
 namespace qtbench {
 
 Form1Window::Form1Window(const host::Project& project)
@@ -42,6 +44,20 @@ void Form1Window::press(int times) const {
 
 std::int16_t& Form1Window::metodoActual() const {
   return testbench::Form1Acceso::metodoActual(dynamic_cast<testbench::Form1&>(*host.code(form)));
+}
+
+std::string Form1Window::label(const QWidget& widget) {
+  for (const host::ControlRef ref : host.controlsOf(form)) {
+    if (host.widget(ref) != &widget) continue;
+    std::string text = host::toUtf8(host.getProperty(ref, u"Name").asText());
+    try {
+      text += "(" + std::to_string(host.getProperty(ref, u"Index").asInt16()) + ")";
+    } catch (const host::HostError&) {
+      // a control outside any control array has no index
+    }
+    return text;
+  }
+  return "(not a control of Form1)";
 }
 
 }  // namespace qtbench

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "host/project.h"
 #include "host/qt/qt_host.h"
@@ -53,6 +54,8 @@ class Form1Window {
   void press(int times) const;
 
   std::int16_t& metodoActual() const;
+  // "Command1(3)" or "cmdProbar", for failure messages.
+  std::string label(const QWidget& widget);
   QString caption() const { return window().windowTitle(); }
 };
 
