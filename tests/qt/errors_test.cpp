@@ -141,4 +141,19 @@ TEST_F(HostPositions, MoveTakesTwipsAndShowsThemInPixels) {
   EXPECT_EQ(w.host.widget(control)->geometry(), QRect(100, 200, 145, 41));
 }
 
+// The form's own background colour refuses the same way, and the form keeps its colour.
+TEST_F(HostPositions, FormRefusesAnUnknownSystemColourAndKeepsItsBackground) {
+  try {
+    w.host.setBackColor(w.form, static_cast<host::ColorValue>(0x80000063u));
+    FAIL() << "no error raised";
+  } catch (const host::HostError& error) {
+    EXPECT_EQ(error.code(), ErrorCode::InvalidValue);
+    EXPECT_NE(std::string(error.what()).find("Form1"), std::string::npos) << error.what();
+    EXPECT_NE(std::string(error.what()).find("BackColor"), std::string::npos) << error.what();
+  }
+  const QImage form = qtbench::shown(w.window());
+  EXPECT_EQ(qtbench::describe(qtbench::dominantColor(form)),
+            qtbench::describe(qtbench::kColorFondo));
+}
+
 }  // namespace
