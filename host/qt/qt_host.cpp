@@ -211,9 +211,14 @@ void QtHost::setCaption(FormRef form, TextView caption) {
 
 void QtHost::setBackColor(FormRef form, ColorValue color) {
   guarded([&] {
-    QWidget& widget = *formOf(form).widget;
+    const Form& target = formOf(form);
+    QWidget& widget = *target.widget;
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, resolveColor(color, QGuiApplication::palette()));
+    try {
+      palette.setColor(QPalette::Window, resolveColor(color, QGuiApplication::palette()));
+    } catch (const HostError& error) {
+      throw HostError(error.code(), toUtf8(target.name) + ".BackColor: " + error.what());
+    }
     widget.setAutoFillBackground(true);
     widget.setPalette(palette);
   });
