@@ -258,34 +258,33 @@ Text QtHost::typeName(ControlRef control) {
   return guarded([&] { return controlOf(control).typeName; });
 }
 
+const Property& QtHost::propertyOf(const Control& control, TextView name) const {
+  const MemberTable& members = membersOf(control.type);
+  const auto found = members.properties.find(name);
+  if (found == members.properties.end()) {
+    refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
+                                         describe(control) + " has no property " + toUtf8(name));
+  }
+  return found->second;
+}
+
 Value QtHost::getProperty(ControlRef ref, TextView name) {
   return guarded([&] {
     const Control& control = controlOf(ref);
-    const MemberTable& members = membersOf(control.type);
-    const auto found = members.properties.find(name);
-    if (found == members.properties.end()) {
-      refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
-                                           describe(control) + " has no property " + toUtf8(name));
-    }
-    return found->second.get(control);
+    return propertyOf(control, name).get(control);
   });
 }
 
 void QtHost::setProperty(ControlRef ref, TextView name, const Value& value) {
   guarded([&] {
     Control& control = controlOf(ref);
-    const MemberTable& members = membersOf(control.type);
-    const auto found = members.properties.find(name);
-    if (found == members.properties.end()) {
-      refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
-                                           describe(control) + " has no property " + toUtf8(name));
-    }
-    if (!found->second.set) {
+    const Property& property = propertyOf(control, name);
+    if (!property.set) {
       refuse(ErrorCode::ReadOnly,
              "read-only member: " + describe(control) + "." + toUtf8(name) + " cannot be set");
     }
     try {
-      found->second.set(control, value);
+      property.set(control, value);
     } catch (const HostError& error) {
       throw naming(error, control, name);
     }

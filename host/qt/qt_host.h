@@ -10,6 +10,7 @@
 #include "host/forms_host.h"
 #include "host/project.h"
 #include "host/qt/control.h"
+#include "host/qt/members.h"
 
 namespace host::qt {
 
@@ -61,6 +62,7 @@ class QtHost final : public FormsHost {
 
   Form& formOf(FormRef form) const;
   Control& controlOf(ControlRef control) const;
+  const Property& propertyOf(const Control& control, TextView name) const;
   void threadTabOrder(Form& form);
   void createControl(Form& form, const ControlDefinition& definition);
   void run(Event event, TextView source, const std::function<void()>& handler);
