@@ -180,6 +180,7 @@ bool Model::test(std::initializer_list<std::string> lines, bool value) {
 
 void Model::load() {
   phase_ = "load";
+  replay_.where(phase_);
   metodoActual_ = 0;
   skin();
 }
@@ -235,6 +236,7 @@ void Model::method(int n) {
     if (!selected || !chosen) return;
     for (const Step& s : chosen->steps) runStep(replay_, s, control, colours);
   });
+  replay_.where(phase_ + ", after the loop");
   if (n == 3) replay_.statement({"refresh Form1"});
 }
 
@@ -242,6 +244,7 @@ void Model::press() {
   const int next = metodoActual_ + 1;
   metodoActual_ = next > static_cast<int>(kMethods.size()) ? 1 : next;
   phase_ = "press " + std::to_string(++presses_) + ", method " + std::to_string(metodoActual_);
+  replay_.where(phase_);
   method(metodoActual_);
   replay_.where(phase_ + ", caption");
   if (!replay_.statement({"caption Form1 " + quoted(captionOf(metodoActual_))})) {

@@ -25,7 +25,7 @@ using host::memory::MemoryHost;
 using host::memory::Operation;
 
 void refuseAsPlanned(MemoryHost& host, const Refusals& refused) {
-  host.refuse([&refused](const Call& call) { return refused(call.ordinal); });
+  host.refuse([refused](const Call& call) { return refused(call.ordinal); });
 }
 
 std::size_t countRefused(const std::vector<Call>& calls) {
@@ -77,8 +77,8 @@ void checkCaptions(const std::vector<Call>& calls, std::vector<std::string>& pro
 }
 
 // Only a failed caption set may leave the click handler, and nothing the load handler.
-void checkReported(const MemoryHost& host, int failedCaptions, std::vector<std::string>& problems) {
-  const auto& reported = host.reportedErrors();
+void checkReported(const std::vector<host::memory::ReportedError>& reported, int failedCaptions,
+                   std::vector<std::string>& problems) {
   if (static_cast<int>(reported.size()) != failedCaptions) {
     problems.push_back("errors reached the host: " + std::to_string(reported.size()) +
                        ", failed caption sets: " + std::to_string(failedCaptions));
@@ -94,51 +94,57 @@ void checkReported(const MemoryHost& host, int failedCaptions, std::vector<std::
 
 }  // namespace
 
-RunResult pressRun(const Refusals& refused) {
-  RunResult result;
-  MemoryHost host;
+std::vector<std::string> checkPresses(const Presses& run, const Refusals& refused) {
+  std::vector<std::string> problems = run.escaped;
+  for (std::size_t press = 0; press < run.numbers.size(); ++press) {
+    if (run.numbers[press] < 0 || run.numbers[press] > kPresses) {
+      problems.push_back("MetodoActual out of range after press " + std::to_string(press + 1) +
+                         ": " + std::to_string(run.numbers[press]));
+    }
+  }
+
+  int failedCaptions = 0;
+  const bool walked = replay(
+      run.calls, refused,
+      [&](Model& model) {
+        model.load();
+        for (std::size_t press = 0; press < run.numbers.size(); ++press) {
+          model.press();
+          if (model.metodoActual() != run.numbers[press]) {
+            throw Diverged("MetodoActual after press " + std::to_string(press + 1) + " is " +
+                           std::to_string(run.numbers[press]) + ", expected " +
+                           std::to_string(model.metodoActual()));
+          }
+        }
+        failedCaptions = model.failedCaptions();
+      },
+      problems);
+  if (walked) checkReported(run.reported, failedCaptions, problems);
+  checkCaptions(run.calls, problems);
+  return problems;
+}
+
+Presses runPresses(MemoryHost& host, const Refusals& refused) {
   refuseAsPlanned(host, refused);
-  std::vector<int> numbers;  // MetodoActual after each press
+  Presses run{host.calls(), host.reportedErrors(), {}, {}};
   try {
     const host::FormRef form = host.start(testbench::ProyectoForm1());
     const auto& code = dynamic_cast<const testbench::Form1&>(*host.code(form));
     const host::ControlRef probar = host.control(form, u"cmdProbar");
     for (int press = 0; press < kPresses; ++press) {
       host.click(probar);
-      numbers.push_back(testbench::Form1Acceso::metodoActual(code));
+      run.numbers.push_back(testbench::Form1Acceso::metodoActual(code));
     }
   } catch (const std::exception& escaped) {
-    result.problems.push_back(std::string("an error escaped to the run: ") + escaped.what());
+    run.escaped.push_back(std::string("an error escaped to the run: ") + escaped.what());
   }
-  for (std::size_t press = 0; press < numbers.size(); ++press) {
-    if (numbers[press] < 0 || numbers[press] > kPresses) {
-      result.problems.push_back("MetodoActual out of range after press " +
-                                std::to_string(press + 1) + ": " + std::to_string(numbers[press]));
-    }
-  }
+  return run;
+}
 
-  int failedCaptions = 0;
-  const bool walked = replay(
-      host.calls(), refused,
-      [&](Model& model) {
-        model.load();
-        for (std::size_t press = 0; press < numbers.size(); ++press) {
-          model.press();
-          if (model.metodoActual() != numbers[press]) {
-            throw Diverged("MetodoActual after press " + std::to_string(press + 1) + " is " +
-                           std::to_string(numbers[press]) + ", expected " +
-                           std::to_string(model.metodoActual()));
-          }
-        }
-        failedCaptions = model.failedCaptions();
-      },
-      result.problems);
-  if (walked) checkReported(host, failedCaptions, result.problems);
-  checkCaptions(host.calls(), result.problems);
-
-  result.calls = host.calls().size();
-  result.refused = countRefused(host.calls());
-  return result;
+RunResult pressRun(const Refusals& refused) {
+  MemoryHost host;
+  const Presses run = runPresses(host, refused);
+  return {run.calls.size(), countRefused(run.calls), checkPresses(run, refused)};
 }
 
 RunResult routineRun(const Routine& routine, const std::function<void(Model&)>& expected,
