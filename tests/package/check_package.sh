@@ -98,7 +98,10 @@ expected_files=(
 actual_files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 [ "$actual_files" = "$(printf '%s\n' "${expected_files[@]}" | sort)" ] ||
   fail "the package's files differ from the expected ones:"$'\n'"$actual_files"
-dpkg-deb -c "$deb" | grep -q '^-rwxr-xr-x .* ./usr/bin/skinbench$' || fail "skinbench not executable"
+# The listing is read whole first: grep -q would stop reading at the match, and with pipefail
+# dpkg-deb's broken pipe would then fail the check.
+listing=$(dpkg-deb -c "$deb")
+grep -q '^-rwxr-xr-x .* ./usr/bin/skinbench$' <<<"$listing" || fail "skinbench not executable"
 
 step "unpacking into a scratch root"
 root=$scratch/root
