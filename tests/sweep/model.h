@@ -23,17 +23,22 @@ struct Control {
 
 // The statements that the load handler, CargarSkin, AplicarMetodo and the test cycle run on
 // Form1, written from the rules of the program (the skin's type rules, the table of test
-// methods, the caption of a press) and from its skip rules:
-//   - a statement stops at its first failing call;
-//   - a failed test counts as met (a comparison of type names, the Quitar3D test, the
-//     selection test of a method);
-//   - a failed start of the enumeration runs the loop body once with no control ("-"), and
-//     nothing advances it; a failed advance ends the loop;
-//   - a failed read keeps the variable's previous value (a colour stays 0, the skin's current
-//     type name stays that of the control before);
-//   - in the test cycle, which does not skip, a failed caption set ends the press and goes to
-//     the host.
-// Walked over a recorded trace, it checks that the trace holds exactly these calls.
+// methods, the caption of a press) and from its skip rules. Walked over a recorded trace, it
+// checks that the trace holds exactly these calls. Compared with the clean run, this is what a
+// failed call takes away or changes:
+//   - the rest of its own statement: after a refused "Left" get of a move, that move's "Top" get
+//     and "Move"; after a refused "type" of a selection test, its comparisons and "Name" get;
+//     after a refused "controls", the enumeration's start;
+//   - a failed test counts as met (a comparison of type names, the Quitar3D test, a selection
+//     test), so the steps it guards run, on a control that would not have had them;
+//   - a failed start of the enumeration: every control's calls, replaced by one turn of the loop
+//     body with no control ("-"), whose calls fail for want of one (yields excepted), and no
+//     advance; a failed advance: the calls of the controls not yet visited;
+//   - a failed read leaves the variable as it was: a colour whose composition failed stays 0,
+//     and a control whose type name cannot be read gets the skin rule of the one before it;
+//   - a failed "Move" leaves the control where it was, which the next move starts from;
+//   - in the test cycle, which does not skip, a failed caption set ends the press (nothing of it
+//     follows the caption) and goes to the host; the next press runs the following method.
 class Model {
  public:
   explicit Model(Replay& replay);
