@@ -3,11 +3,12 @@
 // its first yield. Checks that every caption names one method consistently, that the resident
 // memory does not grow, and that nothing is written to standard error.
 // Usage: soak_test [PRESSES]   (default 10000)
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMetaObject>
 #include <QWidget>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -156,17 +157,33 @@ bool memoryGrew(const Outcome& outcome) {
 #endif
 }
 
+// The whole life of the application, start and end included, so that any line Qt writes shows.
+Outcome runApplication(int argc, char** argv, long wanted) {
+  QApplication application(argc, argv);
+  QApplication::setStyle("Fusion");
+  return soak(wanted);
+}
+
+// Qt warns on standard error when the per-user runtime folder is not set; give it a private one.
+std::string provideRuntimeFolder() {
+  if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return {};
+  std::string folder = "/tmp/soak-runtime-XXXXXX";
+  if (!mkdtemp(folder.data())) return {};
+  qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(folder));
+  return folder;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   const long wanted = argc > 1 ? std::atol(argv[1]) : 10000;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  QApplication::setStyle("Fusion");
+  const std::string runtimeFolder = provideRuntimeFolder();
 
   StderrCapture capture;
-  const Outcome outcome = soak(wanted);
+  const Outcome outcome = runApplication(argc, argv, wanted);
   const std::string written = capture.finish();
+  if (!runtimeFolder.empty()) rmdir(runtimeFolder.c_str());
 
   report(outcome);
   bool failed = false;
