@@ -145,7 +145,7 @@ void report(const Outcome& outcome) {
 
 // The memory check means nothing under AddressSanitizer, which keeps freed memory in
 // quarantine and so changes how the resident size grows.
-bool memoryGrew(const Outcome& outcome) {
+bool memoryGrew([[maybe_unused]] const Outcome& outcome) {
 #ifdef SKINBENCH_SANITIZED
   std::cout << "resident memory not checked: this is the sanitizer build\n";
   return false;
