@@ -3,7 +3,9 @@
 #include <qdrawutil.h>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace host::qt {
 
@@ -29,16 +31,12 @@ void GraphicalButton::setFaceColor(const QColor& color) {
 
 void GraphicalButton::setTextColor(const QColor& color) {
   text_ = color;
-  // The standard look takes its text colour from the palette.
-  QPalette colours = palette();
-  colours.setColor(QPalette::ButtonText, color);
-  setPalette(colours);
   update();
 }
 
-void GraphicalButton::paintEvent(QPaintEvent* event) {
+void GraphicalButton::paintEvent(QPaintEvent* /*event*/) {
   if (!graphical_) {
-    QPushButton::paintEvent(event);
+    paintStandard();
     return;
   }
   QPainter painter(this);
@@ -50,6 +48,28 @@ void GraphicalButton::paintEvent(QPaintEvent* event) {
     focus.rect = rect().adjusted(4, 4, -4, -4);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
   }
+}
+
+// The platform style's look, with the text in the button's text colour.
+void GraphicalButton::paintStandard() {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.palette = standardPalette();
+  painter.drawControl(QStyle::CE_PushButton, option);
+}
+
+const QPalette& GraphicalButton::standardPalette() {
+  constexpr std::size_t kKept = 4;
+  const qint64 base = palette().cacheKey();
+  for (const TextPalette& kept : standardPalettes_) {
+    if (kept.base == base && kept.text == text_.rgba()) return kept.palette;
+  }
+  QPalette colours = palette();
+  colours.setColor(QPalette::ButtonText, text_);
+  if (standardPalettes_.size() == kKept) standardPalettes_.pop_front();
+  standardPalettes_.push_back({base, text_.rgba(), colours});
+  return standardPalettes_.back().palette;
 }
 
 void GraphicalButton::paintFace(QPainter& painter) const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QPushButton>
+#include <deque>
 
 namespace host::qt {
 
@@ -22,6 +24,8 @@ class GraphicalButton final : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void paintStandard();
+  const QPalette& standardPalette();
   void paintFace(QPainter& painter) const;
   void paintCaption(QPainter& painter) const;
 
@@ -29,6 +33,15 @@ class GraphicalButton final : public QPushButton {
   bool raised_ = true;
   QColor face_;
   QColor text_;
+  // The palettes of the standard look, one per text colour lately used. The platform style
+  // keys its pixmap cache on the palette's identity, so going back to a colour must give back
+  // the same palette; a fresh one each time would add cache keys that Qt never drops.
+  struct TextPalette {
+    qint64 base;
+    QRgb text;
+    QPalette palette;
+  };
+  std::deque<TextPalette> standardPalettes_;
 };
 
 }  // namespace host::qt

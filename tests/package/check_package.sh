@@ -114,6 +114,10 @@ missing=$(ldd "$root/usr/bin/skinbench" | grep 'not found' || true)
 
 step "starting the installed program in a virtual X server"
 start_display
+# Under AddressSanitizer: libxkbcommon, which Qt's X11 platform uses, copies counted strings
+# that carry no terminating zero with strndup; the strict string checks take that for an
+# overflow. Later options win, so this turns just that check off.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0"
 QT_QPA_PLATFORM=xcb "$root/usr/bin/skinbench" >"$scratch/program.log" 2>&1 &
 program_pid=$!
 wait_for_window "$scratch/program.log"
