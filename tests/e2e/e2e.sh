@@ -36,23 +36,8 @@ step() { echo "-- $*"; }
 # says which call it was.
 x() { timeout 10 "$@" || fail "'$*' failed with status $?"; }
 
-# Starts a virtual X server on a display number that it picks itself, so that tests running
-# side by side never collide, and exports DISPLAY.
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
-  display_pid=$!
-  for ((tenth = 0; tenth < 100; tenth++)); do
-    if [ -s "$scratch/display" ]; then
-      export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
-      return
-    fi
-    kill -0 "$display_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  cat "$scratch/xvfb.log" >&2
-  fail "the virtual X server did not start"
-}
+# start_display: a virtual X server of this test's own.
+source "$(dirname "$0")/../support/virtual_display.sh"
 
 # Starts the program on the X server with the Fusion style (deterministic pixels) and waits
 # for its window titled Form1; sets window to the window's id.

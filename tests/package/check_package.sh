@@ -26,23 +26,8 @@ fail() {
 }
 step() { echo "-- $*"; }
 
-# Starts a virtual X server on a display number that it picks itself (so that tests running
-# side by side never collide) and exports DISPLAY.
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
-  display_pid=$!
-  for ((tenth = 0; tenth < 100; tenth++)); do
-    if [ -s "$scratch/display" ]; then
-      export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
-      return
-    fi
-    kill -0 "$display_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  cat "$scratch/xvfb.log"
-  fail "the virtual X server did not start"
-}
+# start_display: a virtual X server of this test's own.
+source "$(dirname "$0")/../support/virtual_display.sh"
 
 # Waits for the program's visible window titled Form1 and sets window to its id; a program that
 # ends before its window appears fails the test, whatever its status.
