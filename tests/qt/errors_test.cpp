@@ -24,6 +24,12 @@ struct Refusal {
   ErrorCode code;
 };
 
+// Names the case in test listings; gtest would otherwise print the object's bytes, pointers
+// included, so that the listed names changed from build to build.
+void PrintTo(const Refusal& refusal, std::ostream* out) {
+  *out << refusal.what;
+}
+
 auto set(const char16_t* member, Value value) {
   return [member, value](host::qt::QtHost& host, host::ControlRef control) {
     host.setProperty(control, member, value);
