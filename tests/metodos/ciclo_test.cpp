@@ -1,5 +1,6 @@
 // One press of "PROBAR": the next method, its description and the caption, in that order.
 #include <gtest/gtest.h>
+#include "tests/support/captions.h"
 
 #include <array>
 
@@ -14,18 +15,7 @@ using banco::methodTrace;
 using host::ErrorCode;
 using host::memory::Operation;
 
-const std::array<std::string, 10> kCaptions = {
-    "Prueba 1: Style+Appearance+Color (igual a CargarSkin)",
-    "Prueba 2: Igual a 1 + Ctl.Refresh",
-    "Prueba 3: Igual a 1 + Form.Refresh",
-    "Prueba 4: Orden invertido (color antes de Style)",
-    "Prueba 5: Solo BackColor, sin Style/Appearance",
-    "Prueba 6: Solo Style/Appearance, sin color",
-    "Prueba 7: Igual a 1 + toggle Enabled",
-    "Prueba 8: Mover 1 twip para forzar repintado",
-    "Prueba 9: DoEvents entre cada asignacion",
-    "Prueba 10: Reset a estandar (para comparar)",
-};
+using support::kCaptions;
 
 // The whole trace of one undisturbed press that runs `method`.
 Lines pressTrace(int method) {

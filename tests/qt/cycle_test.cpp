@@ -1,6 +1,7 @@
 // Presses of "PROBAR" on the Qt host: the caption after each, what the six Command1 buttons show,
 // a press handled inside a yield of method 9, and the controls that run nothing of the program.
 #include <gtest/gtest.h>
+#include "tests/support/captions.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -20,19 +21,7 @@ using qtbench::dominantColor;
 using qtbench::inner;
 using qtbench::shown;
 
-// The caption that press n writes (n from 1 to 10).
-const char* const kCaptions[] = {
-    "Prueba 1: Style+Appearance+Color (igual a CargarSkin)",
-    "Prueba 2: Igual a 1 + Ctl.Refresh",
-    "Prueba 3: Igual a 1 + Form.Refresh",
-    "Prueba 4: Orden invertido (color antes de Style)",
-    "Prueba 5: Solo BackColor, sin Style/Appearance",
-    "Prueba 6: Solo Style/Appearance, sin color",
-    "Prueba 7: Igual a 1 + toggle Enabled",
-    "Prueba 8: Mover 1 twip para forzar repintado",
-    "Prueba 9: DoEvents entre cada asignacion",
-    "Prueba 10: Reset a estandar (para comparar)",
-};
+using support::kCaptions;
 
 constexpr int kTextPixels = 8;
 
