@@ -1,10 +1,10 @@
 // One press of "PROBAR": the next method, its description and the caption, in that order.
 #include <gtest/gtest.h>
-#include "tests/support/captions.h"
 
 #include <array>
 
 #include "banco.h"
+#include "tests/support/captions.h"
 
 namespace {
 

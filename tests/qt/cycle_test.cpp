@@ -1,7 +1,6 @@
 // Presses of "PROBAR" on the Qt host: the caption after each, what the six Command1 buttons show,
 // a press handled inside a yield of method 9, and the controls that run nothing of the program.
 #include <gtest/gtest.h>
-#include "tests/support/captions.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 #include <string>
 
 #include "pixels.h"
+#include "tests/support/captions.h"
 #include "ventana.h"
 
 namespace {
