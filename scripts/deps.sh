@@ -5,7 +5,8 @@ set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
-  pkg-config valgrind python3 dpkg-dev binutils-mingw-w64-i686 desktop-file-utils)
+  pkg-config valgrind python3 dpkg-dev binutils-mingw-w64-i686 desktop-file-utils
+  libbenchmark-dev)
 
 case "${1:-run}" in
   run) wanted=("${run_packages[@]}") ;;

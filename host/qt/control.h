@@ -13,6 +13,7 @@
 namespace host::qt {
 
 enum class ControlType { CommandButton, TextBox, CheckBox, OptionButton };
+struct MemberTable;
 
 // What the host keeps of one control besides its widget: the values that Qt does not hold in
 // the program's terms (twips, colour values, the legacy-style numeric settings).
@@ -20,6 +21,7 @@ struct Control {
   ControlRef ref;
   FormRef form;
   ControlType type{};
+  const MemberTable* members = nullptr;  // the type's, looked up once at creation
   Text typeName;
   Text name;
   std::optional<std::int16_t> index;

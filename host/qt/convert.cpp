@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include <QGuiApplication>
+
 #include "host/error.h"
 
 namespace host::qt {
@@ -55,19 +57,28 @@ std::optional<SystemColor> findSystemColor(std::uint32_t index) {
   throw HostError(ErrorCode::InvalidValue, std::string("invalid value: colour ") + hex + " " + why);
 }
 
+QColor plainColor(ColorValue value) {
+  const auto bits = static_cast<std::uint32_t>(value);
+  if ((bits & 0xFF000000u) != 0) invalid(value, "has bits set above blue");
+  return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+                static_cast<int>((bits >> 16) & 0xFF));
+}
+
 }  // namespace
 
 QColor resolveColor(ColorValue value, const QPalette& palette) {
   const auto bits = static_cast<std::uint32_t>(value);
-  if ((bits & 0x80000000u) != 0) {
-    if ((bits & 0x7FFFFF00u) != 0) invalid(value, "is not a system colour");
-    const auto entry = findSystemColor(bits & 0xFFu);
-    if (!entry) invalid(value, "names a system colour index this host does not know");
-    return palette.color(entry->group, entry->role);
-  }
-  if ((bits & 0xFF000000u) != 0) invalid(value, "has bits set above blue");
-  return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-                static_cast<int>((bits >> 16) & 0xFF));
+  if ((bits & 0x80000000u) == 0) return plainColor(value);
+  if ((bits & 0x7FFFFF00u) != 0) invalid(value, "is not a system colour");
+  const auto entry = findSystemColor(bits & 0xFFu);
+  if (!entry) invalid(value, "names a system colour index this host does not know");
+  return palette.color(entry->group, entry->role);
+}
+
+QColor resolveColor(ColorValue value) {
+  // Most colours are plain RGB: the application palette is fetched only for a system colour.
+  if ((static_cast<std::uint32_t>(value) & 0x80000000u) == 0) return plainColor(value);
+  return resolveColor(value, QGuiApplication::palette());
 }
 
 }  // namespace host::qt

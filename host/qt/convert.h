@@ -20,6 +20,8 @@ inline Text fromQString(const QString& text) {
 // The colour a colour value stands for: 0x00BBGGRR, or a system colour (top bit set) taken from
 // `palette`. Raises InvalidValue for a system colour index we do not know or stray high bits.
 QColor resolveColor(ColorValue value, const QPalette& palette);
+// The same, with system colours taken from the application palette.
+QColor resolveColor(ColorValue value);
 
 // Twips to logical pixels and back: 15 twips to the pixel at 96 dots per inch.
 inline constexpr double kTwipsPerPixel = 15.0;

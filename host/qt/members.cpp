@@ -141,7 +141,7 @@ Value getBackColor(const Control& c) {
 }
 void setBackColor(Control& c, const Value& v) {
   const ColorValue value = v.asInt32();
-  applyBackColor(c, resolveColor(value, QGuiApplication::palette()));
+  applyBackColor(c, resolveColor(value));
   c.backColor = value;
 }
 Value getForeColor(const Control& c) {
@@ -149,7 +149,7 @@ Value getForeColor(const Control& c) {
 }
 void setForeColor(Control& c, const Value& v) {
   const ColorValue value = v.asInt32();
-  applyForeColor(c, resolveColor(value, QGuiApplication::palette()));
+  applyForeColor(c, resolveColor(value));
   c.foreColor = value;
 }
 
@@ -280,12 +280,10 @@ std::vector<PropertyRow> ownProperties(ControlType type) {
 
 MemberTable buildTable(ControlType type) {
   MemberTable table;
-  for (const PropertyRow& row : commonProperties())
-    table.properties.emplace(row.name, row.property);
-  for (const PropertyRow& row : ownProperties(type))
-    table.properties.emplace(row.name, row.property);
-  table.methods.emplace(u"Refresh", Method{0, 0, refresh});
-  table.methods.emplace(u"Move", Method{1, 4, move});
+  for (const PropertyRow& row : commonProperties()) table.properties.add(row.name, row.property);
+  for (const PropertyRow& row : ownProperties(type)) table.properties.add(row.name, row.property);
+  table.methods.add(u"Refresh", Method{0, 0, refresh});
+  table.methods.add(u"Move", Method{1, 4, move});
   return table;
 }
 

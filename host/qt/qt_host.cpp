@@ -93,18 +93,18 @@ void QtHost::createControl(Form& form, const ControlDefinition& definition) {
   control->height = definition.height;
   control->tabIndex = definition.tabIndex;
   applyGeometry(*control);
-  const MemberTable& members = membersOf(*type);
+  control->members = &membersOf(*type);
   const Value caption = Value::text(definition.caption);
-  members.properties.at(*type == ControlType::TextBox ? u"Text" : u"Caption")
-      .set(*control, caption);
+  control->members->properties.find(*type == ControlType::TextBox ? u"Text" : u"Caption")
+      ->set(*control, caption);
   for (const StoredSetting& setting : definition.settings) {
-    const auto found = members.properties.find(setting.member);
-    if (found == members.properties.end() || !found->second.set) {
+    const Property* found = control->members->properties.find(setting.member);
+    if (!found || !found->set) {
       throw HostError(ErrorCode::UnknownMember, "unknown member: the definition sets " +
                                                     toUtf8(setting.member) + " on " +
                                                     describe(*control));
     }
-    found->second.set(*control, setting.value);
+    found->set(*control, setting.value);
   }
   control->tabIndexChanged = [this, ref = form.ref] { threadTabOrder(formOf(ref)); };
   form.controls.push_back(control->ref);
@@ -215,7 +215,7 @@ void QtHost::setBackColor(FormRef form, ColorValue color) {
     QWidget& widget = *target.widget;
     QPalette palette = widget.palette();
     try {
-      palette.setColor(QPalette::Window, resolveColor(color, QGuiApplication::palette()));
+      palette.setColor(QPalette::Window, resolveColor(color));
     } catch (const HostError& error) {
       throw HostError(error.code(), toUtf8(target.name) + ".BackColor: " + error.what());
     }
@@ -259,13 +259,12 @@ Text QtHost::typeName(ControlRef control) {
 }
 
 const Property& QtHost::propertyOf(const Control& control, TextView name) const {
-  const MemberTable& members = membersOf(control.type);
-  const auto found = members.properties.find(name);
-  if (found == members.properties.end()) {
+  const Property* found = control.members->properties.find(name);
+  if (!found) {
     refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
                                          describe(control) + " has no property " + toUtf8(name));
   }
-  return found->second;
+  return *found;
 }
 
 Value QtHost::getProperty(ControlRef ref, TextView name) {
@@ -294,13 +293,12 @@ void QtHost::setProperty(ControlRef ref, TextView name, const Value& value) {
 void QtHost::callMethod(ControlRef ref, TextView name, std::span<const Value> arguments) {
   guarded([&] {
     Control& control = controlOf(ref);
-    const MemberTable& members = membersOf(control.type);
-    const auto found = members.methods.find(name);
-    if (found == members.methods.end()) {
+    const Method* found = control.members->methods.find(name);
+    if (!found) {
       refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
                                            describe(control) + " has no method " + toUtf8(name));
     }
-    const Method& method = found->second;
+    const Method& method = *found;
     if (arguments.size() < method.minArguments || arguments.size() > method.maxArguments) {
       refuse(ErrorCode::WrongArguments, "wrong number of arguments: " + describe(control) + "." +
                                             toUtf8(name) + " takes " +

@@ -8,6 +8,11 @@
 namespace host::qt {
 
 int start(const Project& project, int argc, char** argv) {
+  return start(project, argc, argv, {});
+}
+
+int start(const Project& project, int argc, char** argv,
+          const std::function<void(QWidget& window)>& beforeShow) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromStdString(project.applicationName));
   QApplication::setApplicationVersion(QString::fromStdString(project.version));
@@ -17,7 +22,9 @@ int start(const Project& project, int argc, char** argv) {
   QtHost host;
   const FormRef form = host.createForm(*project.startupForm);
   host.attachCode(form, project);
-  host.widget(form)->show();
+  QWidget& window = *host.widget(form);
+  if (beforeShow) beforeShow(window);
+  window.show();
   return QApplication::exec();
 }
 

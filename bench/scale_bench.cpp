@@ -1,0 +1,106 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "bench/benchmarks.h"
+#include "bench/qt_floor.h"
+#include "bench/session.h"
+#include "testbench/metodos.h"
+#include "testbench/skin/cargar_skin.h"
+
+namespace bench {
+namespace {
+
+// A routine of the program, and the same changes made by direct Qt calls.
+struct Routine {
+  const char* name;
+  void (*run)(host::FormsHost& host, host::FormRef form);
+  void (QtFloor::*floor)() const;
+};
+
+const Routine kRoutines[] = {
+    {"CargarSkin",
+     [](host::FormsHost& host, host::FormRef form) { testbench::CargarSkin(host, form); },
+     &QtFloor::cargarSkin},
+    {"AplicarMetodo1",
+     [](host::FormsHost& host, host::FormRef form) { testbench::AplicarMetodo(host, form, 1); },
+     &QtFloor::aplicarMetodo1},
+};
+
+constexpr std::size_t kSizes[] = {13, 100, 1000, 10000};
+
+// On the Qt host, the routine alone or with the painting it causes (events processed until
+// none is pending). Without, the painting is done between iterations, untimed, so that nothing
+// piles up from one iteration to the next.
+template <bool kPainted, class Work>
+void timeOnQt(benchmark::State& state, host::FormRef form, Work&& work) {
+  Shown shown(*Session::current().qt().widget(form));
+  for (auto _ : state) {
+    work();
+    if (kPainted) {
+      settle();
+    } else {
+      state.PauseTiming();
+      settle();
+      state.ResumeTiming();
+    }
+  }
+}
+
+template <bool kPainted>
+void onQt(benchmark::State& state, const Routine& routine, std::size_t count) {
+  Session& session = Session::current();
+  const host::FormRef form = session.generatedOnQt(count);
+  timeOnQt<kPainted>(state, form, [&] { routine.run(session.qt(), form); });
+}
+
+template <bool kPainted>
+void floorOnQt(benchmark::State& state, const Routine& routine, std::size_t count) {
+  Session& session = Session::current();
+  const host::FormRef form = session.generatedOnQt(count);
+  const QtFloor floor(session.qt(), form);
+  timeOnQt<kPainted>(state, form, [&] { (floor.*routine.floor)(); });
+}
+
+// The in-memory host records every call; the record is emptied between iterations, untimed.
+void inMemory(benchmark::State& state, const Routine& routine, std::size_t count) {
+  auto [memory, form] = Session::current().generatedInMemory(count);
+  for (auto _ : state) {
+    routine.run(*memory, form);
+    state.PauseTiming();
+    memory->clearTrace();
+    state.ResumeTiming();
+  }
+}
+
+using Variant = void (*)(benchmark::State&, const Routine&, std::size_t);
+
+struct VariantRow {
+  const char* name;
+  Variant run;
+};
+
+constexpr VariantRow kVariants[] = {
+    {"qt", onQt<false>},
+    {"qt+paint", onQt<true>},
+    {"qt-floor", floorOnQt<false>},
+    {"qt-floor+paint", floorOnQt<true>},
+    {"memory", inMemory},
+};
+
+}  // namespace
+
+void registerScaleBenchmarks() {
+  for (const Routine& routine : kRoutines) {
+    for (const std::size_t count : kSizes) {
+      for (const VariantRow& variant : kVariants) {
+        const std::string name =
+            std::string("scale/") + routine.name + "/" + variant.name + "/" + std::to_string(count);
+        benchmark::RegisterBenchmark(name.c_str(), variant.run, routine, count)
+            ->Unit(benchmark::kMicrosecond);
+      }
+    }
+  }
+}
+
+}  // namespace bench
