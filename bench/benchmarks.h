@@ -4,7 +4,9 @@ namespace bench {
 
 // Each adds one family of benchmarks to the run.
 void registerAccessBenchmarks();  // access/<member>/{host,qt}
-void registerScaleBenchmarks();   // scale/<routine>/{qt,qt+paint,memory}/<controls>
-void registerPressBenchmarks();   // press/<method>, press/9/qt-floor
+// scale/<routine>/{qt,qt+paint,qt-floor,qt-floor+paint,memory}/<controls>; with `smoke`, each
+// runs once.
+void registerScaleBenchmarks(bool smoke);
+void registerPressBenchmarks();  // press/<method>, press/9/qt-floor
 
 }  // namespace bench

@@ -2,13 +2,30 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <algorithm>
+#include <string_view>
 
 #include "bench/benchmarks.h"
 #include "bench/session.h"
 
+namespace {
+
+// Removes `flag` from the arguments if it is there, before Qt and the benchmark library read them.
+bool takeFlag(int& argc, char** argv, std::string_view flag) {
+  const auto end = std::remove(argv + 1, argv + argc, flag);
+  const bool found = end != argv + argc;
+  argc = static_cast<int>(end - argv);
+  argv[argc] = nullptr;
+  return found;
+}
+
+}  // namespace
+
 // The benchmarks of the host and the program on Qt, side by side with the same work done by
 // direct Qt calls. They run on Qt's offscreen platform unless the environment names another.
+//   --smoke  runs the largest forms once each, for a check that everything runs.
 int main(int argc, char** argv) {
+  const bool smoke = takeFlag(argc, argv, "--smoke");
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QApplication::setStyle("Fusion");
@@ -17,10 +34,12 @@ int main(int argc, char** argv) {
   benchmark::AddCustomContext("qt_version", qVersion());
   benchmark::AddCustomContext("qt_platform", QGuiApplication::platformName().toStdString());
   benchmark::AddCustomContext("qt_style", QApplication::style()->name().toStdString());
+  benchmark::AddCustomContext("compiler", "g++ " __VERSION__);
+  benchmark::AddCustomContext("build_type", SKINBENCH_BUILD_TYPE);
 
   bench::Session session;
   bench::registerAccessBenchmarks();
-  bench::registerScaleBenchmarks();
+  bench::registerScaleBenchmarks(smoke);
   bench::registerPressBenchmarks();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

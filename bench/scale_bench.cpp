@@ -88,16 +88,29 @@ constexpr VariantRow kVariants[] = {
     {"memory", inMemory},
 };
 
+// Painting the largest forms takes seconds, between iterations too: their runs are counted out
+// rather than timed out, so that a full run stays within minutes. A smoke run does each once.
+void limitRuns(benchmark::internal::Benchmark& benchmark, std::size_t count, bool smoke) {
+  if (smoke) {
+    benchmark.Iterations(1)->Repetitions(1);
+  } else if (count >= 10000) {
+    benchmark.Iterations(1)->Repetitions(3);
+  } else if (count >= 1000) {
+    benchmark.Iterations(5);
+  }
+}
+
 }  // namespace
 
-void registerScaleBenchmarks() {
+void registerScaleBenchmarks(bool smoke) {
   for (const Routine& routine : kRoutines) {
     for (const std::size_t count : kSizes) {
       for (const VariantRow& variant : kVariants) {
         const std::string name =
             std::string("scale/") + routine.name + "/" + variant.name + "/" + std::to_string(count);
-        benchmark::RegisterBenchmark(name.c_str(), variant.run, routine, count)
-            ->Unit(benchmark::kMicrosecond);
+        auto* benchmark = benchmark::RegisterBenchmark(name.c_str(), variant.run, routine, count)
+                              ->Unit(benchmark::kMicrosecond);
+        limitRuns(*benchmark, count, smoke);
       }
     }
   }

@@ -18,7 +18,8 @@ if [ "${1:-}" = "--sanitize" ]; then
   export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
 else
   build=${BUILD_DIR:-$root/build}
-  BUILD_DIR="$build" "$root/scripts/build.sh"
+  # The benchmarks are built here and run once as a smoke test; bench/run.sh measures.
+  BUILD_DIR="$build" "$root/scripts/build.sh" -DSKINBENCH_BENCHMARKS=ON
 fi
 
 # Tests that need no window run on Qt's offscreen platform; the end-to-end ones start their own

@@ -1,0 +1,311 @@
+#!/usr/bin/env python3
+"""Runs every benchmark of the program against its Qt floor and writes the table of results.
+
+    bench/performance.py --build BUILD_DIR [--quick] [--out FILE]
+
+BUILD_DIR is a build with SKINBENCH_BENCHMARKS on. --quick runs each benchmark once, as a smoke
+test of the whole chain; its figures mean nothing. The start-up programs run in a virtual X
+server of their own, so that they are measured on a real window system.
+"""
+
+import argparse
+import json
+import os
+import platform
+import random
+import re
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+from pathlib import Path
+
+SIZES = [13, 100, 1000, 10000]
+ROUTINES = ["CargarSkin", "AplicarMetodo1"]
+SCALE_VARIANTS = [
+    ("qt", "Qt host"),
+    ("qt+paint", "Qt host, with painting"),
+    ("memory", "in-memory host"),
+    ("qt-floor", "direct Qt (floor)"),
+    ("qt-floor+paint", "direct Qt (floor), with painting"),
+]
+MEMBERS = ["BackColor", "Enabled", "Left"]
+METHODS = range(1, 11)
+START_PROGRAMS = ("skinbench_first_paint", "minimal_first_paint")
+
+TARGET_ACCESS = 1.10
+TARGET_GROWTH = 1.5
+TARGET_PRESS_US = 2000.0
+TARGET_METHOD9 = 1.10
+TARGET_START_TIME = 1.10
+TARGET_START_MEMORY = 1.05
+
+
+def run_benchmarks(binary, quick, scratch, out):
+    args = [str(binary), f"--benchmark_out={out}", "--benchmark_out_format=json"]
+    if quick:
+        args += ["--benchmark_min_time=0.001", "--smoke"]
+    else:
+        args += ["--benchmark_min_time=0.2", "--benchmark_repetitions=5",
+                 "--benchmark_report_aggregates_only=true"]
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_RUNTIME_DIR=str(scratch))
+    run = subprocess.run(args, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                         text=True)
+    if run.returncode != 0:
+        sys.stderr.write(run.stderr)
+        raise RuntimeError(f"{binary.name} ended with status {run.returncode}")
+    return read_report(out)
+
+
+def read_report(path):
+    report = json.loads(path.read_text())
+    medians = {}
+    for entry in report["benchmarks"]:
+        if entry.get("run_type") == "aggregate" and entry.get("aggregate_name") != "median":
+            continue
+        # Runs counted out rather than timed carry their counts in the name.
+        name = re.sub(r"/(iterations|repeats):\d+", "", entry.get("run_name", entry["name"]))
+        medians[name] = to_microseconds(entry["real_time"], entry["time_unit"])
+    return report["context"], medians
+
+
+def to_microseconds(value, unit):
+    return value * {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[unit]
+
+
+class VirtualDisplay:
+    """An Xvfb server on a display number it picks itself, ended on leaving."""
+
+    def __init__(self, scratch):
+        self.scratch = scratch
+        self.process = None
+        self.display = None
+
+    def __enter__(self):
+        read_end, write_end = os.pipe()
+        try:
+            self.process = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                 "-nolisten", "tcp"], pass_fds=(write_end,),
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except FileNotFoundError:
+            os.close(read_end)
+            os.close(write_end)
+            return self
+        os.close(write_end)
+        with os.fdopen(read_end) as pipe:
+            number = pipe.readline().strip()
+        if number:
+            self.display = f":{number}"
+        return self
+
+    def __exit__(self, *exc):
+        if self.process:
+            self.process.terminate()
+            self.process.wait()
+
+
+def run_once(path, env):
+    """Wall time from exec to exit, and peak resident memory in KiB."""
+    start = time.perf_counter()
+    process = subprocess.Popen([str(path)], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    watchdog = threading.Timer(30, process.kill)
+    watchdog.start()
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = time.perf_counter() - start
+    watchdog.cancel()
+    process.returncode = os.waitstatus_to_exitcode(status)
+    if process.returncode != 0:
+        raise RuntimeError(f"{path.name} ended with status {process.returncode}")
+    return elapsed * 1e3, usage.ru_maxrss
+
+
+def measure_start_up(bench_dir, quick, scratch):
+    runs = 2 if quick else 60
+    warm_up = 1 if quick else 5
+    with VirtualDisplay(scratch) as x:
+        env = dict(os.environ, XDG_RUNTIME_DIR=str(scratch))
+        env.pop("QT_QPA_PLATFORM", None)
+        if x.display:
+            env["DISPLAY"] = x.display
+            where = "a virtual X server (Xvfb)"
+        else:
+            env["QT_QPA_PLATFORM"] = "offscreen"
+            where = "Qt's offscreen platform (no X server could be started)"
+        samples = {name: [] for name in START_PROGRAMS}
+        # Start-up times cluster on the kernel's timer tick (4 ms apart here): a run that
+        # starts in step with it waits out whole ticks. Each run starts after a random pause,
+        # so the tick falls anywhere in it and both programs wait the same on average.
+        phase = random.Random(1)
+        for turn in range(warm_up + runs):
+            # Alternate the two programs so that any drift of the machine falls on both.
+            for name in START_PROGRAMS:
+                time.sleep(phase.uniform(0, 0.012))
+                sample = run_once(bench_dir / name, env)
+                if turn >= warm_up:
+                    samples[name].append(sample)
+    result = {}
+    for name, values in samples.items():
+        result[name] = (statistics.median(v[0] for v in values),
+                        statistics.median(v[1] for v in values))
+    return where, runs, result
+
+
+def machine(context):
+    model = "unknown processor"
+    for line in Path("/proc/cpuinfo").read_text().splitlines():
+        if line.startswith("model name"):
+            model = line.split(":", 1)[1].strip()
+            break
+    memory = "?"
+    for line in Path("/proc/meminfo").read_text().splitlines():
+        if line.startswith("MemTotal"):
+            memory = f"{int(line.split()[1]) / 1024 / 1024:.0f} GiB"
+    system = platform.platform()
+    release = Path("/etc/os-release")
+    if release.exists():
+        for line in release.read_text().splitlines():
+            if line.startswith("PRETTY_NAME="):
+                system = line.split("=", 1)[1].strip('"') + ", Linux " + platform.release()
+    return [
+        ("Processor", f"{model}, {os.cpu_count()} cores"),
+        ("Memory", memory),
+        ("System", system),
+        ("Qt", f"{context.get('qt_version', '?')} ({context.get('qt_style', '?')} style, "
+               f"{context.get('qt_platform', '?')} platform for the in-process benchmarks)"),
+        ("Compiler", context.get("compiler", "?")),
+        ("Build", context.get("build_type", "?")),
+        ("Date", context.get("date", "?")),
+    ]
+
+
+def verdict(met):
+    return "met" if met else "**not met**"
+
+
+def table(header, rows):
+    lines = ["| " + " | ".join(header) + " |", "|" + "---|" * len(header)]
+    lines += ["| " + " | ".join(str(cell) for cell in row) + " |" for row in rows]
+    return "\n".join(lines)
+
+
+def access_section(medians):
+    rows = []
+    for member in MEMBERS:
+        host = medians[f"access/{member}/host"] * 1e3
+        direct = medians[f"access/{member}/qt"] * 1e3
+        ratio = host / direct
+        rows.append([f'"{member}"', f"{host:.1f}", f"{direct:.1f}", f"{ratio:.2f}",
+                     f"≤ {TARGET_ACCESS:.2f}", verdict(ratio <= TARGET_ACCESS)])
+    return ("## By-name access\n\nOne property of a command button set through the host by name, "
+            "against the same change made by the widget's own typed call (ns per change, "
+            "median).\n\n" + table(["Property", "Host (ns)", "Direct Qt (ns)", "Ratio",
+                                    "Target", ""], rows))
+
+
+def scale_section(medians):
+    rows = []
+    for routine in ROUTINES:
+        for variant, label in SCALE_VARIANTS:
+            per_control = [medians[f"scale/{routine}/{variant}/{n}"] / n for n in SIZES]
+            growth = per_control[SIZES.index(10000)] / per_control[SIZES.index(100)]
+            is_floor = variant.startswith("qt-floor")
+            rows.append([f"`{routine}`", label] + [f"{v:.3f}" for v in per_control] +
+                        [f"{growth:.2f}", "(reference)" if is_floor else f"≤ {TARGET_GROWTH}",
+                         "" if is_floor else verdict(growth <= TARGET_GROWTH)])
+    header = ["Routine", "Where"] + [f"{n:,} (µs/control)" for n in SIZES] + [
+        "10,000 vs 100", "Target", ""]
+    return ("## Scale\n\nThe routine on generated forms in Form1's mix of control types; time "
+            "per control (median). With painting, the events that follow are processed until "
+            "none is pending. The direct-Qt rows make the same changes by typed calls on the "
+            "same widgets: the floor that Qt itself sets.\n\n" + table(header, rows))
+
+
+def press_section(medians):
+    rows = []
+    for method in METHODS:
+        value = medians[f"press/{method}"]
+        if method == 9:
+            floor = medians["press/9/qt-floor"]
+            ratio = value / floor
+            rows.append([method, f"{value:.0f}", f"{ratio:.2f} × the direct-Qt loop "
+                         f"({floor:.0f} µs)", f"≤ {TARGET_METHOD9:.2f} ×",
+                         verdict(ratio <= TARGET_METHOD9)])
+        else:
+            rows.append([method, f"{value:.0f}", "", f"< {TARGET_PRESS_US:.0f} µs",
+                         verdict(value < TARGET_PRESS_US)])
+    return ('## A press of "PROBAR"\n\nOne press running each method on Form1, on the Qt host '
+            "offscreen, including the painting that follows (events processed until none is "
+            "pending); median. For method 9 the floor is a direct-Qt loop that makes the same 24 "
+            "changes, each followed by processing the pending events once.\n\n" +
+            table(["Method", "Press (µs)", "Against the floor", "Target", ""], rows))
+
+
+def start_section(where, runs, start):
+    program_ms, program_kib = start["skinbench_first_paint"]
+    minimal_ms, minimal_kib = start["minimal_first_paint"]
+    time_ratio = program_ms / minimal_ms
+    memory_ratio = program_kib / minimal_kib
+    rows = [
+        ["Time to the first painted frame (ms)", f"{program_ms:.1f}", f"{minimal_ms:.1f}",
+         f"{time_ratio:.2f}", f"≤ {TARGET_START_TIME:.2f}", verdict(time_ratio <= TARGET_START_TIME)],
+        ["Peak resident memory (MiB)", f"{program_kib / 1024:.1f}", f"{minimal_kib / 1024:.1f}",
+         f"{memory_ratio:.2f}", f"≤ {TARGET_START_MEMORY:.2f}",
+         verdict(memory_ratio <= TARGET_START_MEMORY)],
+    ]
+    return ("## Start-up and memory\n\nWhole processes, from exec to exit right after the first "
+            "painted frame of the window, in " + where + f"; median of {runs} runs of each, taken "
+            "in turn, each after a random pause of up to 12 ms so that the timer tick falls "
+            "anywhere in it. The program is its own code in a bench-only entry; the minimal program "
+            "shows the same thirteen widgets, plain, in a window of the same size.\n\n" +
+            table(["", "Program", "Minimal Qt", "Ratio", "Target", ""], rows))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", required=True, type=Path)
+    parser.add_argument("--out", type=Path, help="default: docs/performance.md, or "
+                        "BUILD_DIR/bench/performance-quick.md with --quick")
+    parser.add_argument("--quick", action="store_true")
+    parser.add_argument("--reuse", action="store_true", help="take the in-process figures from "
+                        "the last run's BUILD_DIR/bench/benchmarks.json instead of running again")
+    options = parser.parse_args()
+    bench_dir = options.build / "bench"
+    if options.out is None:
+        options.out = (bench_dir / "performance-quick.md" if options.quick else
+                       Path(__file__).resolve().parent.parent / "docs/performance.md")
+
+    with tempfile.TemporaryDirectory() as scratch_name:
+        scratch = Path(scratch_name)
+        os.chmod(scratch, 0o700)
+        report = bench_dir / ("benchmarks-quick.json" if options.quick else "benchmarks.json")
+        if options.reuse:
+            context, medians = read_report(report)
+        else:
+            context, medians = run_benchmarks(bench_dir / "skinbench_bench", options.quick,
+                                              scratch, report)
+        where, runs, start = measure_start_up(bench_dir, options.quick, scratch)
+
+    notes = Path(__file__).resolve().parent / "notes.md"
+    parts = [
+        "# Performance\n\nWritten by `bench/run.sh`"
+        + (" in quick mode: these figures are a smoke test and mean nothing." if options.quick
+           else ", which builds the benchmarks and runs them all; run it again to refresh.")
+        + " Each figure is set beside the floor that Qt itself sets for the same work.",
+        "## Machine\n\n" + table(["", ""], machine(context)),
+        access_section(medians),
+        scale_section(medians),
+        press_section(medians),
+        start_section(where, runs, start),
+        notes.read_text().strip(),
+    ]
+    options.out.parent.mkdir(parents=True, exist_ok=True)
+    options.out.write_text("\n\n".join(parts) + "\n")
+    print(f"wrote {options.out}")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
