@@ -19,6 +19,12 @@ bool takeFlag(int& argc, char** argv, std::string_view flag) {
   return found;
 }
 
+#ifdef __clang__
+constexpr char kCompiler[] = "clang " __clang_version__;
+#else
+constexpr char kCompiler[] = "g++ " __VERSION__;
+#endif
+
 }  // namespace
 
 // The benchmarks of the host and the program on Qt, side by side with the same work done by
@@ -34,7 +40,7 @@ int main(int argc, char** argv) {
   benchmark::AddCustomContext("qt_version", qVersion());
   benchmark::AddCustomContext("qt_platform", QGuiApplication::platformName().toStdString());
   benchmark::AddCustomContext("qt_style", QApplication::style()->name().toStdString());
-  benchmark::AddCustomContext("compiler", "g++ " __VERSION__);
+  benchmark::AddCustomContext("compiler", kCompiler);
   benchmark::AddCustomContext("build_type", SKINBENCH_BUILD_TYPE);
 
   bench::Session session;

@@ -124,7 +124,7 @@ def run_once(path, env):
 
 
 def measure_start_up(bench_dir, quick, scratch):
-    runs = 2 if quick else 60
+    runs = 2 if quick else 100
     warm_up = 1 if quick else 5
     with VirtualDisplay(scratch) as x:
         env = dict(os.environ, XDG_RUNTIME_DIR=str(scratch))
