@@ -19,6 +19,7 @@ struct MemoryHost::ControlState {
   ControlRef ref;
   FormRef form;
   Text typeName;
+  std::string target;  // "Command1(3)": its name and index, which cannot change
   std::map<Text, Value, std::less<>> members;
 };
 
@@ -94,6 +95,10 @@ FormRef MemoryHost::addForm(const FormDefinition& definition) {
     members[u"Enabled"] = Value::boolean(true);
     members[u"Visible"] = Value::boolean(true);
     for (const StoredSetting& setting : item.settings) members[setting.member] = setting.value;
+    control->target = toUtf8(members.at(u"Name").asText());
+    if (const auto index = members.find(u"Index"); index != members.end()) {
+      control->target += "(" + std::to_string(index->second.asInt16()) + ")";
+    }
     form->controls.push_back(control->ref);
     controls_.push_back(std::move(control));
   }
@@ -358,6 +363,8 @@ std::size_t MemoryHost::record(Call call) {
   call.ordinal = nextOrdinal_++;
   calls_.push_back(std::move(call));
   const std::size_t entry = calls_.size() - 1;
+  if (rules_.empty()) return entry;
+  // A rule may call the host and so add to the record: it is given a copy of the entry.
   const Call snapshot = calls_[entry];
   for (const Rule& rule : rules_) {
     if (rule(snapshot)) fail(entry, ErrorCode::Refused, "refused: " + describe(snapshot));
@@ -399,11 +406,7 @@ std::string MemoryHost::targetOf(FormRef form) const {
 
 std::string MemoryHost::targetOf(ControlRef control) const {
   const ControlState* state = findControl(control);
-  if (!state) return "-";
-  std::string target = toUtf8(state->members.at(u"Name").asText());
-  const auto index = state->members.find(u"Index");
-  if (index != state->members.end()) target += "(" + std::to_string(index->second.asInt16()) + ")";
-  return target;
+  return state ? state->target : "-";
 }
 
 }  // namespace host::memory
