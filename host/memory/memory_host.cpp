@@ -1,6 +1,9 @@
 #include "host/memory/memory_host.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace host::memory {
 
@@ -15,12 +18,47 @@ struct MemoryHost::FormState {
   std::vector<HandlerBinding> handlers;
 };
 
+namespace {
+
+// A control's members in one block, in the order they were first set: a control has a dozen or
+// so, which a scan that compares lengths first finds faster than a tree would, and with no
+// allocation for a name that is already there.
+class MemberStore {
+ public:
+  using Entry = std::pair<Text, Value>;
+  using const_iterator = std::vector<Entry>::const_iterator;
+
+  const_iterator find(TextView name) const {
+    return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+      return entry.first.size() == name.size() && entry.first == name;
+    });
+  }
+  const_iterator end() const { return entries_.end(); }
+
+  const Value& at(TextView name) const {
+    const auto found = find(name);
+    if (found == end()) throw std::out_of_range("no member " + toUtf8(name));
+    return found->second;
+  }
+
+  Value& operator[](TextView name) {
+    const auto found = find(name);
+    if (found != end()) return entries_[static_cast<std::size_t>(found - entries_.begin())].second;
+    return entries_.emplace_back(Text(name), Value()).second;
+  }
+
+ private:
+  std::vector<Entry> entries_;
+};
+
+}  // namespace
+
 struct MemoryHost::ControlState {
   ControlRef ref;
   FormRef form;
   Text typeName;
   std::string target;  // "Command1(3)": its name and index, which cannot change
-  std::map<Text, Value, std::less<>> members;
+  MemberStore members;
 };
 
 namespace {
@@ -291,7 +329,7 @@ void MemoryHost::setProperty(ControlRef control, TextView name, const Value& val
     fail(entry, ErrorCode::ReadOnly,
          "read-only member: " + toUtf8(name) + " of " + targetOf(control));
   }
-  state->members[Text(name)] = value;
+  state->members[name] = value;
 }
 
 void MemoryHost::callMethod(ControlRef control, TextView name, std::span<const Value> arguments) {
