@@ -9,9 +9,6 @@
 namespace tour {
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kBlack(0, 0, 0);
-
 QString yesNo(bool value) {
   return value ? QStringLiteral("yes") : QStringLiteral("no");
 }
