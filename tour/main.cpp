@@ -14,6 +14,8 @@
 #include "tour/staged_output.h"
 #include "tour/table.h"
 #include "tour/tour_run.h"
+#include "tour/verdicts_report.h"
+#include "tour/verdicts_run.h"
 
 namespace {
 
@@ -51,15 +53,26 @@ std::vector<tour::Frame> numbered(std::vector<tour::Frame> frames) {
   return frames;
 }
 
-int writeTour(tour::StagedOutput& output, const tour::TourResult& result, const QString& table) {
-  const bool written =
-      output.writeImage(QStringLiteral("tour.png"),
-                        tour::contactSheet(result.frames, kSheetColumns)) &&
-      output.writeImage(QStringLiteral("method9.png"),
-                        tour::contactSheet(numbered(result.yields),
-                                           static_cast<int>(result.yields.size()), kStripScale)) &&
-      output.writeText(QStringLiteral("tour.md"), table.toUtf8()) && output.commit();
-  return written ? EXIT_SUCCESS : complain(kUnusable, output.error());
+void reportVerdicts(const std::vector<tour::CaseVerdict>& group) {
+  std::cerr << "skinbench-tour: " << tour::progressLine(group).toStdString() << std::endl;
+}
+
+bool writeTour(tour::StagedOutput& output, const tour::TourResult& result, const QString& table) {
+  return output.writeImage(QStringLiteral("tour.png"),
+                           tour::contactSheet(result.frames, kSheetColumns)) &&
+         output.writeImage(
+             QStringLiteral("method9.png"),
+             tour::contactSheet(numbered(result.yields), static_cast<int>(result.yields.size()),
+                                kStripScale)) &&
+         output.writeText(QStringLiteral("tour.md"), table.toUtf8());
+}
+
+bool writeVerdicts(tour::StagedOutput& output, const std::vector<tour::CaseVerdict>& verdicts) {
+  const QString picture = QStringLiteral("verdicts.png");
+  return output.writeText(QStringLiteral("verdicts.csv"), tour::verdictsCsv(verdicts)) &&
+         output.writeText(QStringLiteral("verdicts.md"),
+                          tour::verdictsMarkdown(verdicts, picture).toUtf8()) &&
+         output.writeImage(picture, tour::verdictsPicture(verdicts));
 }
 
 // Looks the style up among those installed and applies it. Gives the name of the style in use,
@@ -72,14 +85,18 @@ std::optional<QString> applyStyle(const QString& name) {
   return style;
 }
 
-int tourInto(const QString& folder, const QString& style) {
+// The press-by-press tour in `style`, then each method on its own in each of `verdictStyles`.
+int tourInto(const QString& folder, const QString& style, const QStringList& verdictStyles) {
   tour::StagedOutput output(folder);
   if (!output.ready()) return complain(kUnusable, output.error());
   const tour::TourResult result = tour::runTour(reportProgress);
   const QString table = tour::verdictTable(result, style);
-  const int status = writeTour(output, result, table);
-  if (status == EXIT_SUCCESS) std::cout << table.toStdString() << std::flush;
-  return status;
+  const std::vector<tour::CaseVerdict> verdicts = tour::runVerdicts(verdictStyles, reportVerdicts);
+  const bool written =
+      writeTour(output, result, table) && writeVerdicts(output, verdicts) && output.commit();
+  if (!written) return complain(kUnusable, output.error());
+  std::cout << table.toStdString() << tour::verdictsSummary(verdicts).toStdString() << std::flush;
+  return EXIT_SUCCESS;
 }
 
 }  // namespace
@@ -113,7 +130,9 @@ int main(int argc, char** argv) {
                                    .arg(options.style, QStyleFactory::keys().join(u", ")));
   }
   try {
-    return tourInto(options.outDir, *style);
+    const QStringList verdictStyles =
+        options.style.isEmpty() ? QStyleFactory::keys() : QStringList{*style};
+    return tourInto(options.outDir, *style, verdictStyles);
   } catch (const std::exception& error) {
     return complain(kFailed, QString::fromStdString(error.what()));
   }

@@ -58,10 +58,13 @@ QString unknownArguments(const QStringList& leftOver) {
 QString usage() {
   return QStringLiteral(
       "Usage: skinbench-tour [--out DIR] [--style NAME] [Qt options]\n"
-      "Loads Form1, presses PROBAR ten times and keeps what each press left on screen.\n"
+      "Loads Form1, presses PROBAR ten times and keeps what each press left on screen; then\n"
+      "applies each method on its own to a fresh Form1 and judges what it shows.\n"
       "\n"
-      "  --out DIR     where to write tour.png, method9.png and tour.md (default: .)\n"
-      "  --style NAME  the Qt style to draw with, e.g. Fusion or Windows\n"
+      "  --out DIR     where to write tour.png, method9.png, tour.md and verdicts.csv,\n"
+      "                verdicts.md, verdicts.png (default: .)\n"
+      "  --style NAME  the Qt style to draw with, e.g. Fusion or Windows; without it the tour\n"
+      "                uses the platform's style and the verdicts every installed style\n"
       "  --help        this text\n"
       "\n"
       "Runs offscreen unless a platform is given, e.g. -platform xcb for a real window.\n"

@@ -18,14 +18,6 @@ namespace {
 
 using host::qt::toQString;
 
-// Runs every event that is waiting, painting included, until none is left.
-void settle() {
-  QCoreApplication::sendPostedEvents();
-  QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher();
-  for (int round = 0; round < 100 && dispatcher->processEvents(QEventLoop::AllEvents); ++round) {
-  }
-}
-
 Frame grab(QWidget& window) {
   return {window.grab().toImage(), window.windowTitle()};
 }
@@ -144,6 +136,13 @@ class Tour {
 };
 
 }  // namespace
+
+void settle() {
+  QCoreApplication::sendPostedEvents();
+  QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher();
+  for (int round = 0; round < 100 && dispatcher->processEvents(QEventLoop::AllEvents); ++round) {
+  }
+}
 
 TourResult runTour(const std::function<void(const Press&)>& progress) {
   Tour tour;

@@ -49,4 +49,7 @@ inline const QColor kColorBoton(70, 130, 180);
 // `progress` after each press. A QApplication must exist.
 TourResult runTour(const std::function<void(const Press&)>& progress);
 
+// Runs every event that is waiting, painting included, until none is left.
+void settle();
+
 }  // namespace tour

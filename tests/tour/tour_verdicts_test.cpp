@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QStyleFactory>
+#include <array>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <tuple>
+
+#include "tests/tour/tour_process.h"
+#include "tour/contact_sheet.h"
+
+namespace {
+
+using tour_test::TempFolder;
+
+constexpr int kMethods = 10;
+constexpr std::array<const char*, 2> kStarts{"skinned", "standard"};
+// The Command1 buttons in the host's order.
+constexpr std::array<const char*, 6> kButtons{"Command1(3)", "Command1(2)",  "Command1(1)",
+                                              "Command1(4)", "Command1(22)", "Command1(0)"};
+const QSize kPicture(461, 93);  // the two rows of Command1 buttons and a margin
+const QColor kColorBoton(70, 130, 180);
+
+// Whether each method, 1 to 10, leaves ColorBoton on the faces, from each start.
+const std::map<std::string, std::string> kColorBotonAfter{{"skinned", "yyyyyyyyyn"},
+                                                          {"standard", "yyyynnyyyn"}};
+
+struct Row {
+  std::string style, start;
+  int method = 0;
+  std::string button, face, text, colorboton, contrast, readable, shown, refused;
+};
+
+std::vector<Row> rowsOf(const std::string& csv, std::string& header) {
+  std::istringstream lines(csv);
+  std::getline(lines, header);
+  std::vector<Row> rows;
+  for (std::string line; std::getline(lines, line);) {
+    std::istringstream fields(line);
+    Row row;
+    std::string method;
+    for (std::string* field :
+         {&row.style, &row.start, &method, &row.button, &row.face, &row.text, &row.colorboton,
+          &row.contrast, &row.readable, &row.shown, &row.refused}) {
+      std::getline(fields, *field, ',');
+    }
+    row.method = std::stoi(method);
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+std::string yes(bool value) {
+  return value ? "yes" : "no";
+}
+
+// One run in every installed style, shared by the tests here.
+class TourVerdicts : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = std::make_unique<TempFolder>();
+    run_ = tour_test::runTour({"--out", folder_->path().string()});
+    rows_ = rowsOf(tour_test::readFile(folder_->path() / "verdicts.csv"), header_);
+    for (const QString& style : QStyleFactory::keys()) styles_.push_back(style.toStdString());
+  }
+  static void TearDownTestSuite() { folder_.reset(); }
+
+  static std::unique_ptr<TempFolder> folder_;
+  static tour_test::Run run_;
+  static std::string header_;
+  static std::vector<Row> rows_;
+  static std::vector<std::string> styles_;
+};
+
+std::unique_ptr<TempFolder> TourVerdicts::folder_;
+tour_test::Run TourVerdicts::run_;
+std::string TourVerdicts::header_;
+std::vector<Row> TourVerdicts::rows_;
+std::vector<std::string> TourVerdicts::styles_;
+
+TEST_F(TourVerdicts, OneRowPerStyleStartMethodAndButtonInOrder) {
+  ASSERT_EQ(run_.status, 0) << run_.err;
+  EXPECT_EQ(header_,
+            "style,start,method,button,face,text,colorboton,contrast,readable,"
+            "shown_before_return,refused");
+  ASSERT_EQ(rows_.size(), styles_.size() * kStarts.size() * kMethods * kButtons.size());
+  auto row = rows_.begin();
+  for (const std::string& style : styles_) {
+    for (const char* start : kStarts) {
+      for (int method = 1; method <= kMethods; ++method) {
+        for (const char* button : kButtons) {
+          EXPECT_EQ(std::tie(row->style, row->start, row->method, row->button),
+                    std::tie(style, start, method, button));
+          ++row;
+        }
+      }
+    }
+  }
+}
+
+// Faces, text and contrast as a person would read them off the screen, in every style.
+TEST_F(TourVerdicts, ColorBotonAndReadabilityFollowEachMethod) {
+  for (const Row& row : rows_) {
+    const std::string where = row.style + " " + row.start + " " + std::to_string(row.method);
+    const bool colorBoton = kColorBotonAfter.at(row.start)[row.method - 1] == 'y';
+    EXPECT_EQ(row.colorboton, yes(colorBoton)) << where << " " << row.button;
+    EXPECT_EQ(row.face == "#4682b4", colorBoton) << where;
+    if (colorBoton) {
+      EXPECT_EQ(row.text + " " + row.contrast, "#ffffff 4.11") << where;
+    }
+    EXPECT_EQ(row.readable, yes(std::stod(row.contrast) >= 4.5)) << where;
+    EXPECT_EQ(row.refused, "0") << where;
+    // Method 5 from the standard look: the style's own face, and the white text on it.
+    if (row.start == "standard" && row.method == 5) {
+      EXPECT_EQ(row.readable, "no") << where;
+      EXPECT_GE(QColor(QString::fromStdString(row.text)).lightness(), 0xf0) << where;
+    }
+  }
+}
+
+// From the standard look each change is visible: the repaints of methods 2, 3 and 9 show it
+// before the handler returns, method 1 only after.
+TEST_F(TourVerdicts, ShownBeforeTheHandlerReturnedOnlyAfterARepaint) {
+  const std::map<int, std::string> expected{{1, "no"}, {2, "yes"}, {3, "yes"}, {9, "yes"}};
+  for (const Row& row : rows_) {
+    if (row.start != "standard" || !expected.count(row.method)) continue;
+    EXPECT_EQ(row.shown, expected.at(row.method)) << row.style << " method " << row.method;
+  }
+}
+
+TEST_F(TourVerdicts, TablesAndPictureCoverEveryStyle) {
+  const std::string markdown = tour_test::readFile(folder_->path() / "verdicts.md");
+  for (const std::string& style : styles_) {
+    EXPECT_NE(markdown.find("## " + style + "\n"), std::string::npos) << style;
+  }
+  const QImage sheet(QString::fromStdString((folder_->path() / "verdicts.png").string()));
+  const int columns = static_cast<int>(styles_.size() * kStarts.size());
+  const tour::SheetLayout layout{kPicture, columns * kMethods, columns};
+  ASSERT_EQ(sheet.size(), layout.size());
+  // A row per method, a column per style and start: the first button's face in each cell.
+  for (int method = 1; method <= kMethods; ++method) {
+    for (int column = 0; column < columns; ++column) {
+      const char* start = kStarts[column % kStarts.size()];
+      const QPoint face =
+          layout.pictureRect((method - 1) * columns + column).topLeft() + QPoint(12, 20);
+      EXPECT_EQ(sheet.pixelColor(face) == kColorBoton,
+                kColorBotonAfter.at(start)[method - 1] == 'y')
+          << "method " << method << ", column " << column;
+    }
+  }
+}
+
+TEST_F(TourVerdicts, SummaryFollowsTheTourTableOnStandardOutput) {
+  const std::string table = tour_test::readFile(folder_->path() / "tour.md");
+  ASSERT_EQ(run_.out.rfind(table, 0), 0u);
+  const std::string summary = run_.out.substr(table.size());
+  const std::string markdown = tour_test::readFile(folder_->path() / "verdicts.md");
+  EXPECT_EQ(summary.rfind("# Verdicts", 0), 0u) << summary;
+  std::istringstream lines(markdown);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("| ", 0) == 0) {
+      EXPECT_NE(summary.find(line + "\n"), std::string::npos) << line;
+    }
+  }
+}
+
+}  // namespace
