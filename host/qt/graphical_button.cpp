@@ -106,8 +106,8 @@ void GraphicalButton::paintFace(QPainter& painter, const PixelFrame& frame,
   }
 }
 
-// A ring two bands wide, a band in from the bevel, in black or white, whichever stands out more
-// on this face: whatever colour the face is given, the ring keeps a contrast of at least 4.5:1.
+// A ring two bands wide, inside the border or bevel with a band of face between, in black or
+// white, whichever stands out more on this face: on any face the contrast is at least 4.5:1.
 void GraphicalButton::paintFocus(QPainter& painter, const PixelFrame& frame,
                                  const QColor& face) const {
   const QColor ring = strongestAgainst(face);

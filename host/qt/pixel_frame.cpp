@@ -6,7 +6,7 @@
 namespace host::qt {
 
 PixelFrame::PixelFrame(const QPainter& painter, const QRect& area)
-    : toDevice_(painter.deviceTransform()) {
+    : toDevice_(painter.deviceTransform()), toLogical_(toDevice_.inverted()) {
   // A widget's device pixels are those from its rounded left edge up to its rounded right edge.
   const QRectF exact = toDevice_.mapRect(QRectF(area));
   const double left = std::round(exact.left()), top = std::round(exact.top());
@@ -15,12 +15,7 @@ PixelFrame::PixelFrame(const QPainter& painter, const QRect& area)
 }
 
 QRectF PixelFrame::logical(const QRectF& device) const {
-  return toDevice_.inverted().mapRect(device);
-}
-
-QRectF PixelFrame::inside(int rings) const {
-  const double step = rings * width_;
-  return logical(device_.adjusted(step, step, -step, -step));
+  return toLogical_.mapRect(device);
 }
 
 PixelFrame::Sides PixelFrame::band(int ring) const {

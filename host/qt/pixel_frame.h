@@ -19,8 +19,6 @@ class PixelFrame {
   };
   // The band `ring` steps in from the edge (0 is the outermost), one band wide.
   Sides band(int ring) const;
-  // The area inside the first `rings` bands.
-  QRectF inside(int rings) const;
   // Device pixels per band: one logical pixel, rounded to whole device pixels.
   int width() const { return width_; }
 
@@ -28,6 +26,7 @@ class PixelFrame {
   QRectF logical(const QRectF& device) const;
 
   QTransform toDevice_;
+  QTransform toLogical_;
   QRectF device_;  // the area in device pixels, edges rounded as the painting clip rounds them
   int width_ = 1;
 };

@@ -130,7 +130,8 @@ void QtHost::threadTabOrder(Form& form) {
 // the focus where Tab would start; Qt would otherwise pick the first control created.
 void QtHost::focusFirstInTabOrder(Form& form) {
   for (QWidget* widget : form.widget->accessibleChildren()) {
-    if (widget->isEnabled() && !widget->isHidden() && (widget->focusPolicy() & Qt::TabFocus)) {
+    if (widget->isEnabled() && widget->isVisibleTo(form.widget.get()) &&
+        (widget->focusPolicy() & Qt::TabFocus)) {
       widget->setFocus(Qt::TabFocusReason);
       return;
     }

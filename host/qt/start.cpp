@@ -41,9 +41,9 @@ int start(const Project& project, int argc, char** argv,
           const std::function<void(QWidget& window)>& beforeShow) {
   if (!displayOrPlatformGiven(argc, argv)) {
     std::cerr << project.applicationName
-              << ": needs a display, and none is set (DISPLAY, WAYLAND_DISPLAY); without one, run "
-                 "it in a virtual X server: xvfb-run -a "
-              << project.applicationName << " (xvfb-run comes with the package xvfb)" << std::endl;
+              << " needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; run it in a "
+                 "virtual X server with: xvfb-run -a "
+              << project.applicationName << " (Debian package xvfb)" << std::endl;
     return 1;
   }
   QApplication application(argc, argv);
