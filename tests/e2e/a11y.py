@@ -81,8 +81,6 @@ def check_tree(pyatspi, window):
     if window.name != "Form1":
         fail(f"the window is named '{window.name}', not 'Form1'")
     seen = [(child.name, child.description) for child in window]
-    for name, description in seen:
-        print(f"  {name!r:12} {description!r:16}")
     if any(not name for name, _ in seen):
         fail("a control has no accessible name")
     if len(set(seen)) != len(seen):
@@ -132,8 +130,7 @@ def main():
         events = []
 
         def heard(event):
-            events.append((event.type, event.source.getRoleName(), event.source.name,
-                           event.any_data))
+            events.append((event.type, event.source.getRoleName(), event.source.name))
 
         pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-name")
 

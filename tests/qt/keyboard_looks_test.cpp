@@ -36,6 +36,22 @@ void activate(QWidget& window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
+// Gives "Aceptar" the face `value` and the focus, and checks the ring against `face`.
+void expectRingStandsOut(qtbench::Form1Window& w, host::ColorValue value, const QColor& face) {
+  activate(w.window());
+  w.command1(0).setFocus();
+  w.host.setProperty(w.control(u"Command1", 0), u"BackColor", Value::int32(value));
+  const QColor ring = firstInnerMark(qtbench::shown(w.command1(0)), face);
+  const double ratio = contrastRatio(ring, face);
+  std::cout << "focus ring " << describe(ring) << " on " << describe(face) << ": " << ratio
+            << ":1\n";
+  EXPECT_GE(ratio, kLegible) << describe(ring) << " on " << describe(face);
+}
+
+QColor standardFace() {
+  return QApplication::palette().color(QPalette::Active, QPalette::Button);
+}
+
 class Keyboard : public ::testing::Test {
  protected:
   qtbench::Form1Window w;
@@ -49,20 +65,8 @@ TEST_F(Keyboard, FocusStartsOnTabPositionZero) {
 
 // Every face the program gives a graphical button: the skin's, and the standard one.
 TEST_F(Keyboard, FocusRingStandsOutOnEveryFace) {
-  activate(w.window());
-  w.command1(0).setFocus();
-  const host::ControlRef aceptar = w.control(u"Command1", 0);
-  const QColor standard = QApplication::palette().color(QPalette::Active, QPalette::Button);
-  for (const auto& [value, face] : {std::pair{host::ColorValue{0x00B48246}, qtbench::kColorBoton},
-                                    std::pair{host::systemColor(15), standard}}) {
-    w.host.setProperty(aceptar, u"BackColor", Value::int32(value));
-    const QImage focused = qtbench::shown(w.command1(0));
-    const QColor ring = firstInnerMark(focused, face);
-    const double ratio = contrastRatio(ring, face);
-    std::cout << "focus ring " << describe(ring) << " on " << describe(face) << ": " << ratio
-              << ":1\n";
-    EXPECT_GE(ratio, kLegible) << describe(ring) << " on " << describe(face);
-  }
+  expectRingStandsOut(w, 0x00B48246, qtbench::kColorBoton);
+  expectRingStandsOut(w, host::systemColor(15), standardFace());
 }
 
 // A dark theme, as a desktop's platform theme hands it to the application.
@@ -126,14 +130,7 @@ TEST_F(DarkTheme, IndicatorsOnTheSkinnedFormAreLightAndTickingThemShowsPlainly) 
 }
 
 TEST_F(DarkTheme, FocusRingStandsOutOnTheThemesStandardFace) {
-  activate(w.window());
-  w.command1(0).setFocus();
-  w.host.setProperty(w.control(u"Command1", 0), u"BackColor", Value::int32(host::systemColor(15)));
-  const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
-  const QColor ring = firstInnerMark(qtbench::shown(w.command1(0)), face);
-  std::cout << "focus ring " << describe(ring) << " on " << describe(face) << ": "
-            << contrastRatio(ring, face) << ":1\n";
-  EXPECT_GE(contrastRatio(ring, face), kLegible);
+  expectRingStandsOut(w, host::systemColor(15), standardFace());
 }
 
 }  // namespace
