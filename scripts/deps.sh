@@ -7,6 +7,8 @@ run_packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
 test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
   pkg-config valgrind python3 dpkg-dev binutils-mingw-w64-i686 desktop-file-utils
   libbenchmark-dev)
+# The screen-reader test: a real AT-SPI client in a private D-Bus session.
+test_packages+=(python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon)
 
 case "${1:-run}" in
   run) wanted=("${run_packages[@]}") ;;

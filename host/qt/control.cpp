@@ -10,6 +10,12 @@ std::string describe(const Control& control) {
   return text;
 }
 
+void nameForAssistiveTechnology(const Control& control) {
+  const QString label = QString::fromStdString(describe(control));
+  control.widget->setAccessibleDescription(label);
+  if (control.type == ControlType::TextBox) control.widget->setAccessibleName(label);
+}
+
 void applyGeometry(Control& control) {
   control.widget->setGeometry(toPixels(control.left), toPixels(control.top),
                               toPixels(control.width), toPixels(control.height));

@@ -40,6 +40,11 @@ struct Control {
 // "Command1(3)" or "cmdProbar", for messages.
 std::string describe(const Control& control);
 
+// Gives assistive technology a name for the control where its widget shows none (a text box)
+// and describes every control by its name and index, so that members of a control array that
+// share a caption are told apart.
+void nameForAssistiveTechnology(const Control& control);
+
 // Places the widget at the control's twips, rounded to logical pixels.
 void applyGeometry(Control& control);
 

@@ -1,11 +1,12 @@
 #include "host/qt/graphical_button.h"
 
-#include <qdrawutil.h>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <QStylePainter>
+
+#include "host/qt/contrast.h"
+#include "host/qt/pixel_frame.h"
 
 namespace host::qt {
 
@@ -40,14 +41,11 @@ void GraphicalButton::paintEvent(QPaintEvent* /*event*/) {
     return;
   }
   QPainter painter(this);
-  paintFace(painter);
+  const PixelFrame frame(painter, rect());
+  const QColor face = isDown() ? face_.darker(115) : face_;
+  paintFace(painter, frame, face);
   paintCaption(painter);
-  if (hasFocus()) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = rect().adjusted(4, 4, -4, -4);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-  }
+  if (hasFocus()) paintFocus(painter, frame, face);
 }
 
 // The platform style's look, with the text in the button's text colour.
@@ -72,17 +70,49 @@ const QPalette& GraphicalButton::standardPalette() {
   return standardPalettes_.back().palette;
 }
 
-void GraphicalButton::paintFace(QPainter& painter) const {
-  const QColor face = isDown() ? face_.darker(115) : face_;
+namespace {
+
+void fillBand(QPainter& painter, const PixelFrame::Sides& band, const QColor& topLeft,
+              const QColor& bottomRight) {
+  painter.fillRect(band.top, topLeft);
+  painter.fillRect(band.left, topLeft);
+  painter.fillRect(band.bottom, bottomRight);
+  painter.fillRect(band.right, bottomRight);
+}
+
+}  // namespace
+
+// The border lies on whole device pixels: equally thick on every side at any scale, with no
+// sliver of the face outside it.
+void GraphicalButton::paintFace(QPainter& painter, const PixelFrame& frame,
+                                const QColor& face) const {
+  painter.fillRect(rect(), face);
   if (!raised_) {
-    painter.fillRect(rect(), face);
-    painter.setPen(face.darker(170));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QColor border = face.darker(170);
+    fillBand(painter, frame.band(0), border, border);
     return;
   }
-  QPalette bevel(face);
-  qDrawWinButton(&painter, rect(), bevel, isDown(), nullptr);
-  painter.fillRect(rect().adjusted(2, 2, -2, -2), face);
+  // Raised: a light edge above and left, a shadow and a dark edge inside it below and right.
+  // Pressed: a shadow and a dark edge inside it above and left, a light edge below and right.
+  const QPalette bevel(face);
+  const QColor light = bevel.color(QPalette::Light);
+  const QColor shadow = bevel.color(QPalette::Shadow), dark = bevel.color(QPalette::Dark);
+  if (isDown()) {
+    fillBand(painter, frame.band(0), shadow, light);
+    fillBand(painter, frame.band(1), dark, face);
+  } else {
+    fillBand(painter, frame.band(0), light, shadow);
+    fillBand(painter, frame.band(1), face, dark);
+  }
+}
+
+// A ring two bands wide, inside the border or bevel with a band of face between, in black or
+// white, whichever stands out more on this face: on any face the contrast is at least 4.5:1.
+void GraphicalButton::paintFocus(QPainter& painter, const PixelFrame& frame,
+                                 const QColor& face) const {
+  const QColor ring = strongestAgainst(face);
+  for (const int band : {kFocusBand, kFocusBand + 1})
+    fillBand(painter, frame.band(band), ring, ring);
 }
 
 void GraphicalButton::paintCaption(QPainter& painter) const {

@@ -7,6 +7,8 @@
 
 namespace host::qt {
 
+class PixelFrame;
+
 // A push button that either leaves its painting to the platform style (standard) or, when
 // graphical, paints its face and text itself in the colours it is given: flat with a thin
 // border, or raised with a 3-D bevel.
@@ -26,8 +28,11 @@ class GraphicalButton final : public QPushButton {
  private:
   void paintStandard();
   const QPalette& standardPalette();
-  void paintFace(QPainter& painter) const;
+  void paintFace(QPainter& painter, const PixelFrame& frame, const QColor& face) const;
+  void paintFocus(QPainter& painter, const PixelFrame& frame, const QColor& face) const;
   void paintCaption(QPainter& painter) const;
+
+  static constexpr int kFocusBand = 3;  // bands in from the edge
 
   bool graphical_ = false;
   bool raised_ = true;

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "host/qt/convert.h"
+#include "host/qt/form_widget.h"
 #include "host/qt/members.h"
 
 namespace host::qt {
@@ -15,7 +16,7 @@ namespace host::qt {
 struct QtHost::Form {
   FormRef ref;
   Text name;
-  std::unique_ptr<QWidget> widget;
+  std::unique_ptr<FormWidget> widget;
   std::vector<ControlRef> controls;  // definition order, which is also enumeration order
   std::unique_ptr<FormCode> code;
   std::vector<HandlerBinding> handlers;
@@ -61,7 +62,7 @@ FormRef QtHost::createForm(const FormDefinition& definition) {
   auto form = std::make_unique<Form>();
   form->ref = FormRef{static_cast<std::uint32_t>(forms_.size() + 1)};
   form->name = definition.name;
-  form->widget = std::make_unique<QWidget>();
+  form->widget = std::make_unique<FormWidget>();
   form->widget->setObjectName(toQString(definition.name));
   form->widget->setWindowTitle(toQString(definition.caption));
   form->widget->setFixedSize(toPixels(definition.clientWidth), toPixels(definition.clientHeight));
@@ -87,6 +88,7 @@ void QtHost::createControl(Form& form, const ControlDefinition& definition) {
   control->index = definition.index;
   control->widget = createWidget(*control, form.widget.get());
   control->widget->setObjectName(toQString(definition.name));
+  nameForAssistiveTechnology(*control);
   control->left = definition.left;
   control->top = definition.top;
   control->width = definition.width;
@@ -119,6 +121,21 @@ void QtHost::threadTabOrder(Form& form) {
   for (std::size_t i = 1; i < chain.size(); ++i) {
     QWidget::setTabOrder(chain[i - 1]->widget, chain[i]->widget);
   }
+  std::vector<QWidget*> widgets;
+  for (const Control* control : chain) widgets.push_back(control->widget);
+  form.widget->setControlsInTabOrder(std::move(widgets));
+}
+
+// The first control in tab order that can take the focus gets it, so that the window opens with
+// the focus where Tab would start; Qt would otherwise pick the first control created.
+void QtHost::focusFirstInTabOrder(Form& form) {
+  for (QWidget* widget : form.widget->accessibleChildren()) {
+    if (widget->isEnabled() && widget->isVisibleTo(form.widget.get()) &&
+        (widget->focusPolicy() & Qt::TabFocus)) {
+      widget->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
 }
 
 void QtHost::attachCode(FormRef ref, const Project& project) {
@@ -140,6 +157,7 @@ void QtHost::attachCode(FormRef ref, const Project& project) {
       run(Event::Load, binding.source, binding.handler);
     }
   }
+  focusFirstInTabOrder(form);
 }
 
 void QtHost::run(Event event, TextView source, const std::function<void()>& handler) {

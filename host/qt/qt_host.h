@@ -24,7 +24,8 @@ class QtHost final : public FormsHost {
 
   // Creates a form and its controls from a definition. The form is not shown.
   FormRef createForm(const FormDefinition& definition);
-  // Makes the program's code for the form, wires its handlers and delivers the load event.
+  // Makes the program's code for the form, wires its handlers and delivers the load event; then
+  // puts the focus on the first control in tab order.
   void attachCode(FormRef form, const Project& project);
 
   // Called with every error that leaves an event handler; by default written to standard error
@@ -64,6 +65,7 @@ class QtHost final : public FormsHost {
   Control& controlOf(ControlRef control) const;
   const Property& propertyOf(const Control& control, TextView name) const;
   void threadTabOrder(Form& form);
+  static void focusFirstInTabOrder(Form& form);
   void createControl(Form& form, const ControlDefinition& definition);
   void run(Event event, TextView source, const std::function<void()>& handler);
   [[noreturn]] void refuse(ErrorCode code, const std::string& message) const;

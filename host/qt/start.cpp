@@ -2,10 +2,36 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
 
 #include "host/qt/qt_host.h"
 
 namespace host::qt {
+namespace {
+
+bool environmentSet(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value;
+}
+
+bool platformArgument(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "-platform" || argument == "--platform") return true;
+  }
+  return false;
+}
+
+// Qt would abort without a display to connect to. Where a platform is named (-platform or
+// QT_QPA_PLATFORM), that choice decides and Qt reports for itself.
+bool displayOrPlatformGiven(int argc, char** argv) {
+  return environmentSet("DISPLAY") || environmentSet("WAYLAND_DISPLAY") ||
+         environmentSet("QT_QPA_PLATFORM") || platformArgument(argc, argv);
+}
+
+}  // namespace
 
 int start(const Project& project, int argc, char** argv) {
   return start(project, argc, argv, {});
@@ -13,6 +39,13 @@ int start(const Project& project, int argc, char** argv) {
 
 int start(const Project& project, int argc, char** argv,
           const std::function<void(QWidget& window)>& beforeShow) {
+  if (!displayOrPlatformGiven(argc, argv)) {
+    std::cerr << project.applicationName
+              << " needs a display, and neither DISPLAY nor WAYLAND_DISPLAY is set; run it in a "
+                 "virtual X server with: xvfb-run -a "
+              << project.applicationName << " (Debian package xvfb)" << std::endl;
+    return 1;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromStdString(project.applicationName));
   QApplication::setApplicationVersion(QString::fromStdString(project.version));

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -65,6 +66,18 @@ QColor darkest(const QImage& image, QRect region) {
 
 QRect inner(const QImage& image, int margin) {
   return image.rect().adjusted(margin, margin, -margin, -margin);
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](int value) {
+      const double v = value / 255.0;
+      return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+  };
+  const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+  return la > lb ? la / lb : lb / la;
 }
 
 std::string describe(const QColor& colour) {
