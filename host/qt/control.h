@@ -16,7 +16,8 @@ enum class ControlType { CommandButton, TextBox, CheckBox, OptionButton };
 struct MemberTable;
 
 // What the host keeps of one control besides its widget: the values that Qt does not hold in
-// the program's terms (twips, colour values, the legacy-style numeric settings).
+// the program's terms (twips, colour values, the numeric settings such as "Style" and
+// "Appearance").
 struct Control {
   ControlRef ref;
   FormRef form;
