@@ -35,7 +35,7 @@ in_root "$advice" >"$scratch/start.log" 2>&1 &
 start_pid=$!
 display=""
 while kill -0 "$start_pid" 2>/dev/null; do
-  display=$(grep -o 'virtual display :[0-9]*' "$scratch/start.log" | head -n 1 | cut -d' ' -f3)
+  display=$(sed -n 's/.*virtual display \(:[0-9]*\).*/\1/p' "$scratch/start.log" | head -n 1)
   [ -n "$display" ] && break
   sleep 1
 done
