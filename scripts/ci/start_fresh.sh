@@ -11,6 +11,7 @@ root=$(mktemp -d "${TMPDIR:-/tmp}/skinbench-start-root.XXXXXX")
 scratch=$(mktemp -d)
 trap 'fresh_root_remove "$root"; rm -rf "$scratch"' EXIT
 trap 'exit 1' INT TERM HUP
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND (status $?)" >&2' ERR
 fail() {
   echo "FAIL: $*" >&2
   exit 1
@@ -35,7 +36,7 @@ in_root "$advice" >"$scratch/start.log" 2>&1 &
 start_pid=$!
 display=""
 while kill -0 "$start_pid" 2>/dev/null; do
-  display=$(sed -n 's/.*virtual display \(:[0-9]*\).*/\1/p' "$scratch/start.log" | head -n 1)
+  display=$(sed -n 's/.*virtual display \(:[0-9]*\).*/\1/p;T;q' "$scratch/start.log")
   [ -n "$display" ] && break
   sleep 1
 done
