@@ -18,8 +18,7 @@ build_type() (
     eval "$(dpkg-buildflags --export=sh)"
     export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
     unset CPPFLAGS
-    echo "CXXFLAGS=$CXXFLAGS"
-    echo "LDFLAGS=$LDFLAGS"
+    echo "None: CXXFLAGS=$CXXFLAGS LDFLAGS=$LDFLAGS" >&3
   fi
   cmake -S "$checkout" -B "$scratch/$type" -DCMAKE_BUILD_TYPE="$type" -DBUILD_TESTING=ON \
     -DSKINBENCH_WERROR=ON
@@ -28,7 +27,7 @@ build_type() (
 
 for type in "$@"; do
   start=$SECONDS
-  if ! build_type "$type" >"$scratch/$type.log" 2>&1; then
+  if ! build_type "$type" 3>&1 >"$scratch/$type.log" 2>&1; then
     cat "$scratch/$type.log"
     echo "FAIL: $type does not build" >&2
     exit 1
