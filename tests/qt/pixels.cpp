@@ -81,8 +81,13 @@ double contrastRatio(const QColor& a, const QColor& b) {
 }
 
 std::string describe(const QColor& colour) {
-  return "(" + std::to_string(colour.red()) + "," + std::to_string(colour.green()) + "," +
-         std::to_string(colour.blue()) + ")";
+  return std::string("(")
+      .append(std::to_string(colour.red()))
+      .append(",")
+      .append(std::to_string(colour.green()))
+      .append(",")
+      .append(std::to_string(colour.blue()))
+      .append(")");
 }
 
 }  // namespace qtbench
