@@ -110,7 +110,7 @@ double Value::asNumber() const {
 std::string describe(const Value& value) {
   switch (value.kind()) {
     case ValueKind::Text:
-      return "\"" + toUtf8(value.asText()) + "\"";
+      return std::string(1, '"').append(toUtf8(value.asText())).append(1, '"');
     case ValueKind::Int16:
       return std::to_string(value.asInt16());
     case ValueKind::Int32:

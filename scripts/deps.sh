@@ -1,18 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when any is missing.
-# Usage: scripts/deps.sh run|test
+# Installs the Debian packages that a task needs, when any is missing.
+# Usage: scripts/deps.sh GROUP...
+#   run      build and run the program
+#   display  a virtual X server, for a machine without a display
+#   test     build and pass every test (includes run and display)
+#   ci       what .ci/run needs on the machine itself: fresh roots and a look at their windows
 set -euo pipefail
 
+# One group per line. To add packages to a group, add a line of its own, e.g.
+#   test_packages+=(lintian)
 run_packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
-test_packages=(libgtest-dev libgmock-dev xvfb xauth xdotool x11-utils imagemagick libxcb1-dev
-  pkg-config valgrind python3 dpkg-dev binutils-mingw-w64-i686 desktop-file-utils
-  libbenchmark-dev)
+display_packages=(xvfb xauth)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev pkg-config libxcb1-dev)
+test_packages+=(xdotool x11-utils imagemagick valgrind python3)
+test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
+ci_packages=(mmdebstrap debian-archive-keyring git xvfb xdotool x11-utils)
 
-case "${1:-run}" in
-  run) wanted=("${run_packages[@]}") ;;
-  test) wanted=("${run_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
-esac
+[ $# -gt 0 ] || set -- run
+wanted=()
+for group in "$@"; do
+  case "$group" in
+    run) wanted+=("${run_packages[@]}") ;;
+    display) wanted+=("${display_packages[@]}") ;;
+    test) wanted+=("${run_packages[@]}" "${display_packages[@]}" "${test_packages[@]}") ;;
+    ci) wanted+=("${ci_packages[@]}") ;;
+    *) echo "usage: $0 run|display|test|ci..." >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${wanted[@]}"; do
@@ -20,9 +34,22 @@ for package in "${wanted[@]}"; do
     missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
 
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null ||
+    { echo "error: installing ${missing[*]} needs root: run this as root, or install sudo" >&2; exit 1; }
+  sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Any index that cannot be fetched is an error here, not a warning over stale lists.
+if ! "${sudo[@]}" apt-get update -qq -o APT::Update::Error-Mode=any; then
+  echo "error: the package archive cannot be reached (apt-get update failed: network or apt sources?)" >&2
+  exit 1
+fi
+if ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+  "${missing[@]}"; then
+  echo "error: could not install ${missing[*]} (see apt-get's messages above)" >&2
+  exit 1
+fi

@@ -1,11 +1,57 @@
 #!/usr/bin/env bash
 # Builds the program and starts it. Arguments are passed on to Qt (-style Fusion, say).
+#   scripts/start.sh                    installs what building and running need, builds, starts
+#   scripts/start.sh --virtual-display  the same in a virtual X server of its own (Xvfb, which it
+#                                       installs too), for a machine without a display
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh" run
-"$root/scripts/build.sh"
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "skinbench needs a display: none is set here; run it in a virtual one with: xvfb-run -a scripts/start.sh" >&2
+build=${BUILD_DIR:-$root/build}
+
+virtual=false
+if [ "${1:-}" = --virtual-display ]; then
+  virtual=true
+  shift
+fi
+
+# Told before anything is installed or built, so that the advice comes at once.
+if ! $virtual && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] &&
+  [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  printf 'skinbench: no display here (DISPLAY and WAYLAND_DISPLAY are unset), so its window cannot open; to run it in a virtual X server instead: %q --virtual-display\n' "$0" >&2
   exit 1
 fi
-exec "${BUILD_DIR:-$root/build}/app/skinbench" "$@"
+
+if ! $virtual; then
+  "$root/scripts/deps.sh" run
+  "$root/scripts/build.sh" --target skinbench
+  exec "$build/app/skinbench" "$@"
+fi
+
+"$root/scripts/deps.sh" run display
+"$root/scripts/build.sh" --target skinbench
+scratch=$(mktemp -d)
+display_pid=""
+cleanup() {
+  [ -z "$display_pid" ] || kill "$display_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
+# The server picks a free display number itself and writes it to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+  >"$scratch/xvfb.log" 2>&1 &
+display_pid=$!
+for ((tenth = 0; tenth < 100; tenth++)); do
+  [ -s "$scratch/display" ] && break
+  kill -0 "$display_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ ! -s "$scratch/display" ]; then
+  cat "$scratch/xvfb.log" >&2
+  echo "skinbench: the virtual X server did not start" >&2
+  exit 1
+fi
+export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+echo "skinbench: running on the virtual display $DISPLAY; end it with Ctrl+C"
+"$build/app/skinbench" "$@"

@@ -9,7 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 if [ "${1:-}" = "--sanitize" ]; then
   build=${BUILD_DIR:-$root/build-sanitize}
-  BUILD_DIR="$build" "$root/scripts/build.sh" -DCMAKE_BUILD_TYPE=Debug -DSKINBENCH_SANITIZE=ON
+  BUILD_DIR="$build" "$root/scripts/build.sh" -DBUILD_TESTING=ON -DCMAKE_BUILD_TYPE=Debug \
+    -DSKINBENCH_SANITIZE=ON
   # intercept_strndup=0: the X keyboard library that Qt's X11 plugin loads reads past the end of
   # a buffer it hands to strndup (inside that library, not ours), which would abort every test
   # that opens a real X window.
@@ -19,7 +20,7 @@ if [ "${1:-}" = "--sanitize" ]; then
 else
   build=${BUILD_DIR:-$root/build}
   # The benchmarks are built here and run once as a smoke test; bench/run.sh measures.
-  BUILD_DIR="$build" "$root/scripts/build.sh" -DSKINBENCH_BENCHMARKS=ON
+  BUILD_DIR="$build" "$root/scripts/build.sh" -DBUILD_TESTING=ON -DSKINBENCH_BENCHMARKS=ON
 fi
 
 # Tests that need no window run on Qt's offscreen platform; the end-to-end ones start their own

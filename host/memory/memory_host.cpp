@@ -101,10 +101,10 @@ std::string_view verb(Operation operation) {
 
 std::string describe(const Call& call) {
   std::string line(verb(call.operation));
-  if (!call.target.empty()) line += " " + call.target;
-  if (!call.member.empty()) line += "." + toUtf8(call.member);
-  for (const Value& argument : call.arguments) line += " " + describe(argument);
-  if (call.error) line += " !" + std::string(codeName(*call.error));
+  if (!call.target.empty()) line.append(" ").append(call.target);
+  if (!call.member.empty()) line.append(".").append(toUtf8(call.member));
+  for (const Value& argument : call.arguments) line.append(" ").append(describe(argument));
+  if (call.error) line.append(" !").append(codeName(*call.error));
   return line;
 }
 
@@ -135,7 +135,7 @@ FormRef MemoryHost::addForm(const FormDefinition& definition) {
     for (const StoredSetting& setting : item.settings) members[setting.member] = setting.value;
     control->target = toUtf8(members.at(u"Name").asText());
     if (const auto index = members.find(u"Index"); index != members.end()) {
-      control->target += "(" + std::to_string(index->second.asInt16()) + ")";
+      control->target.append("(").append(std::to_string(index->second.asInt16())).append(")");
     }
     form->controls.push_back(control->ref);
     controls_.push_back(std::move(control));

@@ -6,7 +6,7 @@ namespace host::qt {
 
 std::string describe(const Control& control) {
   std::string text = toUtf8(control.name);
-  if (control.index) text += "(" + std::to_string(*control.index) + ")";
+  if (control.index) text.append("(").append(std::to_string(*control.index)).append(")");
   return text;
 }
 

@@ -68,8 +68,13 @@ QRect inner(const QImage& image, int margin) {
 }
 
 std::string describe(const QColor& colour) {
-  return "(" + std::to_string(colour.red()) + "," + std::to_string(colour.green()) + "," +
-         std::to_string(colour.blue()) + ")";
+  return std::string("(")
+      .append(std::to_string(colour.red()))
+      .append(",")
+      .append(std::to_string(colour.green()))
+      .append(",")
+      .append(std::to_string(colour.blue()))
+      .append(")");
 }
 
 }  // namespace qtbench

@@ -51,7 +51,8 @@ std::string Form1Window::label(const QWidget& widget) {
     if (host.widget(ref) != &widget) continue;
     std::string text = host::toUtf8(host.getProperty(ref, u"Name").asText());
     try {
-      text += "(" + std::to_string(host.getProperty(ref, u"Index").asInt16()) + ")";
+      const int index = host.getProperty(ref, u"Index").asInt16();
+      text.append("(").append(std::to_string(index)).append(")");
     } catch (const host::HostError&) {
       // a control outside any control array has no index
     }

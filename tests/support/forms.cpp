@@ -50,11 +50,15 @@ host::FormDefinition oneOfEachType() {
 
 Lines skinState(const host::memory::MemoryHost& host, host::FormRef form) {
   const auto background = host.backColor(form);
-  Lines lines = {"form.BackColor " + (background ? std::to_string(*background) : "unset")};
+  Lines lines = {
+      std::string("form.BackColor ").append(background ? std::to_string(*background) : "unset")};
   for (const host::ControlRef ref : host.controlsOf(form)) {
     for (const char16_t* member : kSkinnedMembers) {
-      lines.push_back(targetIn(host, ref) + "." + host::toUtf8(member) + " " +
-                      shown(host.property(ref, member)));
+      lines.push_back(targetIn(host, ref)
+                          .append(".")
+                          .append(host::toUtf8(member))
+                          .append(" ")
+                          .append(shown(host.property(ref, member))));
     }
   }
   return lines;

@@ -53,7 +53,7 @@ Lines markRefused(Lines lines, const std::string& line) {
 
 std::string targetOf(const host::ControlDefinition& control) {
   std::string target = host::toUtf8(control.name);
-  if (control.index) target += "(" + std::to_string(*control.index) + ")";
+  if (control.index) target.append("(").append(std::to_string(*control.index)).append(")");
   return target;
 }
 

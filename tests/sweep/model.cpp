@@ -155,7 +155,7 @@ std::string captionOf(int n) {
 Model::Model(Replay& replay) : replay_(replay) {
   for (const host::ControlDefinition& c : testbench::DefinicionForm1().controls) {
     std::string target = host::toUtf8(c.name);
-    if (c.index) target += "(" + std::to_string(*c.index) + ")";
+    if (c.index) target.append("(").append(std::to_string(*c.index)).append(")");
     controls_.push_back({target, host::toUtf8(c.typeName), host::toUtf8(c.name), c.left, c.top});
   }
 }

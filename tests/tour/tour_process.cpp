@@ -34,9 +34,9 @@ TempFolder::~TempFolder() {
 Run runTour(const std::vector<std::string>& arguments) {
   const TempFolder streams;
   std::string command = quoted(SKINBENCH_TOUR);
-  for (const std::string& argument : arguments) command += " " + quoted(argument);
-  command += " >" + quoted((streams.path() / "out").string());
-  command += " 2>" + quoted((streams.path() / "err").string());
+  for (const std::string& argument : arguments) command.append(" ").append(quoted(argument));
+  command.append(" >").append(quoted((streams.path() / "out").string()));
+  command.append(" 2>").append(quoted((streams.path() / "err").string()));
   const int raw = std::system(command.c_str());
   Run run;
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
