@@ -5,6 +5,7 @@
 #   display  a virtual X server, for a machine without a display
 #   test     build and pass every test (includes run and display)
 #   ci       what .ci/run needs on the machine itself: fresh roots and a look at their windows
+#   package  build the Debian package and run Debian's own checkers on it
 set -euo pipefail
 
 # One group per line. To add packages to a group, add a line of its own, e.g.
@@ -15,6 +16,7 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev pkg-config libxcb1-dev
 test_packages+=(xdotool x11-utils imagemagick valgrind python3)
 test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
 ci_packages=(mmdebstrap debian-archive-keyring git xvfb xdotool x11-utils)
+package_packages=(dpkg-dev file lintian appstream desktop-file-utils)
 
 [ $# -gt 0 ] || set -- run
 wanted=()
@@ -24,7 +26,8 @@ for group in "$@"; do
     display) wanted+=("${display_packages[@]}") ;;
     test) wanted+=("${run_packages[@]}" "${display_packages[@]}" "${test_packages[@]}") ;;
     ci) wanted+=("${ci_packages[@]}") ;;
-    *) echo "usage: $0 run|display|test|ci..." >&2; exit 2 ;;
+    package) wanted+=("${run_packages[@]}" "${package_packages[@]}") ;;
+    *) echo "usage: $0 run|display|test|ci|package..." >&2; exit 2 ;;
   esac
 done
 
