@@ -13,7 +13,9 @@ if(SKINBENCH_HARDENING AND CMAKE_SYSTEM_NAME STREQUAL "Linux")
   # plain None build go without), and it would hide overflows from AddressSanitizer. A value
   # the caller already passes, as dpkg-buildflags does, is left alone: a differing second
   # definition would warn.
-  if(NOT SKINBENCH_SANITIZE AND NOT CMAKE_CXX_FLAGS MATCHES "_FORTIFY_SOURCE")
+  set(given_flags "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_RELEASE} ${CMAKE_CXX_FLAGS_RELWITHDEBINFO}"
+                  "${CMAKE_CXX_FLAGS_MINSIZEREL}")
+  if(NOT SKINBENCH_SANITIZE AND NOT given_flags MATCHES "_FORTIFY_SOURCE")
     add_compile_definitions($<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
   endif()
 endif()
