@@ -15,9 +15,15 @@ export DEBIAN_FRONTEND=noninteractive
 scratch=$(mktemp -d)
 program_pid=""
 display_pid=""
+# Ends a process that this check started, by its id, and waits for it.
+end() {
+  [ -n "$1" ] || return 0
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
 cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
+  end "$program_pid"
+  end "$display_pid"
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -53,10 +59,10 @@ file_list >"$scratch/before.txt"
 step "installing $(basename "$deb")"
 quietly apt-get install -y --no-install-recommends "$deb"
 depends=$(dpkg-query -W -f='${Depends}' skinbench)
-for package in $(sed 's/ *([^)]*)//g; s/,/ /g' <<<"$depends"); do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+while read -r package; do
+  [ "$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)" = "install ok installed" ] ||
     fail "the dependency $package was not installed"
-done
+done < <(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
 echo "Depends: $depends"
 
 step "starting the installed skinbench in a virtual X server"
@@ -76,7 +82,7 @@ if [ -z "$window" ]; then
 fi
 kill -0 "$program_pid" 2>/dev/null || fail "skinbench ended right after its window showed"
 echo "window Form1 is up (id $window)"
-kill "$program_pid" && wait "$program_pid" 2>/dev/null || true
+end "$program_pid"
 program_pid=""
 
 step "the installed skinbench-tour"
@@ -98,7 +104,7 @@ done
 head -n 4 <<<"$text"
 
 step "purging"
-kill "$display_pid" && wait "$display_pid" 2>/dev/null || true
+end "$display_pid"
 display_pid=""
 quietly apt-get purge -y --autoremove skinbench
 file_list >"$scratch/after.txt"
