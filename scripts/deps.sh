@@ -46,13 +46,18 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 # Any index that cannot be fetched is an error here, not a warning over stale lists.
-if ! "${sudo[@]}" apt-get update -qq -o APT::Update::Error-Mode=any; then
+if ! "${sudo[@]}" apt-get update -qq -o APT::Update::Error-Mode=any >"$log" 2>&1; then
+  cat "$log" >&2
   echo "error: the package archive cannot be reached (apt-get update failed: network or apt sources?)" >&2
   exit 1
 fi
+# apt's and dpkg's progress is kept back unless something goes wrong.
 if ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-  "${missing[@]}"; then
-  echo "error: could not install ${missing[*]} (see apt-get's messages above)" >&2
+  "${missing[@]}" >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "error: could not install ${missing[*]} (apt-get's messages above)" >&2
   exit 1
 fi

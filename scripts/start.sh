@@ -53,5 +53,10 @@ if [ ! -s "$scratch/display" ]; then
 fi
 export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+# Without a login session there is no runtime folder; Qt wants one of its own.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  mkdir -m 700 "$scratch/runtime"
+  export XDG_RUNTIME_DIR="$scratch/runtime"
+fi
 echo "skinbench: running on the virtual display $DISPLAY; end it with Ctrl+C"
 "$build/app/skinbench" "$@"

@@ -1,7 +1,8 @@
 # Fresh minimal Debian 12 roots for CI stages. Source this file; everything here needs root.
 #
-#   fresh_root_make DIR        unpack the pristine base into DIR (making the base first if it is
-#                              not cached yet), copy resolv.conf, bind /proc /sys /dev /dev/pts
+#   fresh_root_make DIR        unpack the pristine base into DIR, in a tmpfs mounted there
+#                              (making the base first if it is not cached yet), copy
+#                              resolv.conf, bind /proc /sys /dev /dev/pts
 #   fresh_root_run DIR CMD...  run CMD in DIR (chroot) with a clean environment: HOME=/root,
 #                              LANG=C.UTF-8, CI passed on when set, no DISPLAY; extra variables as
 #                              `fresh_root_run DIR env NAME=VALUE CMD...`
@@ -26,6 +27,8 @@
 
 FRESH_ROOT_CACHE=${FRESH_ROOT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/skinbench-ci}
 FRESH_ROOT_SUITE=${FRESH_ROOT_SUITE:-bookworm}
+# Each root lives in a tmpfs of this size (0: on the disk, in DIR itself).
+FRESH_ROOT_TMPFS_SIZE=${FRESH_ROOT_TMPFS_SIZE:-10G}
 
 # This machine's apt sources, in the order apt reads them.
 fresh_root_sources() {
@@ -96,7 +99,12 @@ fresh_root_make() {
   command -v mmdebstrap >/dev/null ||
     { echo "error: mmdebstrap is missing (scripts/deps.sh ci installs it)" >&2; return 1; }
   base=$(fresh_root_base) || return 1
-  mkdir -p "$dir" && tar -xpf "$base" -C "$dir" || return 1
+  mkdir -p "$dir" || return 1
+  # In memory by default: dpkg's many small synced writes and the final delete are then quick.
+  if [ "$FRESH_ROOT_TMPFS_SIZE" != 0 ]; then
+    mount -t tmpfs -o "size=$FRESH_ROOT_TMPFS_SIZE,mode=755" fresh-root "$dir" || return 1
+  fi
+  tar -xpf "$base" -C "$dir" || return 1
   rm -f "$dir/etc/resolv.conf"
   cp -L /etc/resolv.conf "$dir/etc/resolv.conf" || return 1
   mount -t proc proc "$dir/proc" &&

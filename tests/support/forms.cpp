@@ -15,7 +15,7 @@ std::string shown(const std::optional<host::Value>& value) {
 std::string targetIn(const host::memory::MemoryHost& host, host::ControlRef ref) {
   std::string target = host::toUtf8(host.property(ref, u"Name")->asText());
   if (const auto index = host.property(ref, u"Index")) {
-    target += "(" + std::to_string(index->asInt16()) + ")";
+    target.append("(").append(std::to_string(index->asInt16())).append(")");
   }
   return target;
 }
