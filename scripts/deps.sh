@@ -50,8 +50,8 @@ log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 # Any index that cannot be fetched is an error here, not a warning over stale lists.
 if ! "${sudo[@]}" apt-get update -qq -o APT::Update::Error-Mode=any >"$log" 2>&1; then
-  cat "$log" >&2
-  echo "error: the package archive cannot be reached (apt-get update failed: network or apt sources?)" >&2
+  reason=$(grep -m 1 '^E: ' "$log" | cut -c4- || true)
+  echo "error: the package archive cannot be reached (apt-get update: ${reason:-failed})" >&2
   exit 1
 fi
 # apt's and dpkg's progress is kept back unless something goes wrong.
