@@ -5,6 +5,7 @@
 #   display  a virtual X server, for a machine without a display
 #   test     build and pass every test (includes run and display)
 #   ci       what .ci/run needs on the machine itself: fresh roots and a look at their windows
+#   package  build the Debian package and run Debian's own checkers on it
 set -euo pipefail
 
 # One group per line. To add packages to a group, add a line of its own, e.g.
@@ -17,6 +18,7 @@ test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
 # The screen-reader test: a real AT-SPI client in a private D-Bus session.
 test_packages+=(python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon)
 ci_packages=(mmdebstrap debian-archive-keyring git xvfb xdotool x11-utils)
+package_packages=(dpkg-dev file lintian appstream desktop-file-utils)
 
 [ $# -gt 0 ] || set -- run
 wanted=()
@@ -26,7 +28,8 @@ for group in "$@"; do
     display) wanted+=("${display_packages[@]}") ;;
     test) wanted+=("${run_packages[@]}" "${display_packages[@]}" "${test_packages[@]}") ;;
     ci) wanted+=("${ci_packages[@]}") ;;
-    *) echo "usage: $0 run|display|test|ci..." >&2; exit 2 ;;
+    package) wanted+=("${run_packages[@]}" "${package_packages[@]}") ;;
+    *) echo "usage: $0 run|display|test|ci|package..." >&2; exit 2 ;;
   esac
 done
 

@@ -69,13 +69,21 @@ depended_on=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
 for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
   grep -qxF "$package" <<<"$depended_on" || fail "Depends lacks $package"
 done
+twice=$(sort <<<"$depended_on" | uniq -d)
+[ -z "$twice" ] || fail "Depends names more than once: $twice"
 
 step "files"
 expected_files=(
   ./usr/bin/skinbench
+  ./usr/bin/skinbench-tour
   ./usr/share/applications/skinbench.desktop
+  ./usr/share/doc/skinbench/changelog.gz
+  ./usr/share/doc/skinbench/copyright
   ./usr/share/icons/hicolor/16x16/apps/skinbench.png
   ./usr/share/icons/hicolor/32x32/apps/skinbench.png
+  ./usr/share/man/man1/skinbench-tour.1.gz
+  ./usr/share/man/man1/skinbench.1.gz
+  ./usr/share/metainfo/org.example.skinbench.metainfo.xml
 )
 actual_files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 [ "$actual_files" = "$(printf '%s\n' "${expected_files[@]}" | sort)" ] ||
@@ -83,7 +91,9 @@ actual_files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 # Listed once into a variable: grep -q on a pipe would stop reading early and, under pipefail,
 # fail the listing with a broken pipe.
 listing=$(dpkg-deb -c "$deb")
-grep -q '^-rwxr-xr-x .* ./usr/bin/skinbench$' <<<"$listing" || fail "skinbench not executable"
+for program in skinbench skinbench-tour; do
+  grep -q "^-rwxr-xr-x .* ./usr/bin/$program\$" <<<"$listing" || fail "$program not executable"
+done
 
 step "unpacking into a scratch root"
 root=$scratch/root
