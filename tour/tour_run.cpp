@@ -120,12 +120,7 @@ class Tour {
 
   QWidget& window() const { return *qtHost_.widget(form_); }
 
-  QAbstractButton& probar() const {
-    auto* button =
-        qobject_cast<QAbstractButton*>(qtHost_.widget(qtHost_.control(form_, u"cmdProbar")));
-    if (!button) throw std::runtime_error("Form1 has no button cmdProbar");
-    return *button;
-  }
+  QAbstractButton& probar() const { return probarButton(qtHost_, form_); }
 
   host::qt::QtHost qtHost_;
   CapturingHost capturing_;
@@ -142,6 +137,12 @@ void settle() {
   QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher();
   for (int round = 0; round < 100 && dispatcher->processEvents(QEventLoop::AllEvents); ++round) {
   }
+}
+
+QAbstractButton& probarButton(const host::qt::QtHost& host, host::FormRef form) {
+  auto* button = qobject_cast<QAbstractButton*>(host.widget(host.control(form, u"cmdProbar")));
+  if (!button) throw std::runtime_error("Form1 has no button cmdProbar");
+  return *button;
 }
 
 TourResult runTour(const std::function<void(const Press&)>& progress) {

@@ -8,6 +8,13 @@
 #include <optional>
 #include <vector>
 
+#include "host/handles.h"
+
+class QAbstractButton;
+namespace host::qt {
+class QtHost;
+}
+
 namespace tour {
 
 // One picture of the window and the title it had at that moment.
@@ -51,5 +58,8 @@ TourResult runTour(const std::function<void(const Press&)>& progress);
 
 // Runs every event that is waiting, painting included, until none is left.
 void settle();
+
+// The button PROBAR of a Form1 loaded on `host`; throws where the form has none.
+QAbstractButton& probarButton(const host::qt::QtHost& host, host::FormRef form);
 
 }  // namespace tour

@@ -127,12 +127,7 @@ class Case {
 
   QWidget& window() const { return *qtHost_.widget(form_); }
 
-  QAbstractButton& probar() const {
-    auto* button =
-        qobject_cast<QAbstractButton*>(qtHost_.widget(qtHost_.control(form_, u"cmdProbar")));
-    if (!button) throw std::runtime_error("Form1 has no button cmdProbar");
-    return *button;
-  }
+  QAbstractButton& probar() const { return probarButton(qtHost_, form_); }
 
   host::qt::QtHost qtHost_;
   host::FormRef form_;
