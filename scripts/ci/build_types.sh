@@ -3,13 +3,21 @@
 # a warning that is not an error (from the linker, say) fails the stage too. None is built as
 # Debian builds packages: its hardening flags, with CPPFLAGS folded into CXXFLAGS.
 # Usage: build_types.sh [TYPE...]   (default: Debug Release MinSizeRel None)
+# With BUILD_TYPES_KEEP=DIR each build is left in DIR/TYPE for a later stage (the package is made
+# from the None build, as Debian would build it); otherwise each is removed once checked.
 set -euo pipefail
 checkout=$(cd "$(dirname "$0")/../.." && pwd)
 [ $# -gt 0 ] || set -- Debug Release MinSizeRel None
 "$checkout/scripts/deps.sh" test
 
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+keep=${BUILD_TYPES_KEEP:-}
+if [ -n "$keep" ]; then
+  scratch=$keep
+  mkdir -p "$scratch"
+else
+  scratch=$(mktemp -d)
+  trap 'rm -rf "$scratch"' EXIT
+fi
 
 build_type() (
   local type=$1
@@ -37,5 +45,5 @@ for type in "$@"; do
     exit 1
   fi
   echo "$type: built without a warning in $((SECONDS - start)) s"
-  rm -rf "${scratch:?}/$type"
+  [ -n "$keep" ] || rm -rf "${scratch:?}/$type"
 done
