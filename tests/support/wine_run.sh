@@ -86,14 +86,19 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
 fi
 
-# In the background, so that a signal to this script ends the program too.
+# The program's output goes through files, not straight to this script's: Wine's own background
+# processes (the server, the desktop) inherit the program's output and outlive it, and a caller
+# such as CTest would wait for them to close it. In the background, so that a signal to this
+# script ends the program too.
 program_pid=
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 129' HUP
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 130' INT
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 143' TERM
-"$wine" "$program" "$@" <&0 &
+"$wine" "$program" "$@" <&0 >"$scratch/out" 2>"$scratch/err" &
 program_pid=$!
 status=0
 wait "$program_pid" || status=$?
 program_pid=
+cat "$scratch/out"
+cat "$scratch/err" >&2
 exit "$status"
