@@ -34,6 +34,7 @@ struct Control {
   std::int16_t borderStyle = 1;
   std::int16_t tabIndex = 0;
   bool visible = true;
+  std::wstring accessibleName;            // "Text1(0)", where the platform finds no name
   SolidBrush background;                  // for the colour messages
   std::function<void()> tabIndexChanged;  // the form re-threads its tab order
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "host/win32/accessible_name.h"
 #include "host/win32/button_face.h"
 #include "host/win32/convert.h"
 #include "host/win32/dpi.h"
@@ -12,8 +13,8 @@ namespace host::win32 {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"SkinbenchForm";
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                             WS_CLIPCHILDREN;
+constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = 0;
 
 HINSTANCE module() {
@@ -72,9 +73,8 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   const Text iconText = fromUtf8(iconName);
   form->iconName.assign(wide(iconText), iconText.size());
   const Text caption = definition.caption;
-  CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, module(),
-                  form.get());
+  CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, module(), form.get());
   if (!form->window) throw std::runtime_error("the form's window could not be created");
   form->dpi = dpiOf(form->window);
   form->font = messageFont(form->dpi);
@@ -105,7 +105,13 @@ void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
   control->window = createWindow(*control, form.window, id);
   if (!control->window) throw std::runtime_error("a control's window could not be created");
   SetWindowLongPtrW(control->window, GWLP_USERDATA, static_cast<LONG_PTR>(control->ref.id));
-  if (*type != ControlType::TextBox) pressOnEveryClick(control->window);
+  if (*type == ControlType::TextBox) {
+    const Text label = fromUtf8(describe(*control));
+    control->accessibleName.assign(wide(label), label.size());
+    nameTextBox(control->window, control->accessibleName);
+  } else {
+    pressOnEveryClick(control->window);
+  }
   SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
   control->left = definition.left;
   control->top = definition.top;
@@ -160,7 +166,8 @@ void Win32Host::threadTabOrder(Form& form) {
 }
 
 void Win32Host::focusFirstInTabOrder(Form& form) {
-  for (HWND child = GetWindow(form.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(form.window, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
     const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
     if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
       form.focus = child;
@@ -182,8 +189,7 @@ void loadIcons(Win32Host::Form& form) {
   form.bigIcon = load(SM_CXICON, SM_CYICON);
   form.smallIcon = load(SM_CXSMICON, SM_CYSMICON);
   SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(form.bigIcon.get()));
-  SendMessageW(form.window, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(form.smallIcon.get()));
+  SendMessageW(form.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(form.smallIcon.get()));
 }
 
 void applyFont(Win32Host::Form& form, const std::vector<HWND>& children) {

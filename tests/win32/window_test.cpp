@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cwctype>
 #include <string>
@@ -75,7 +76,8 @@ TEST(Win32Window, StacksTheThirteenControlsInTabOrderAtTheirPixels) {
     EXPECT_EQ(place.right, expected.pixels.right);
     EXPECT_EQ(place.bottom, expected.pixels.bottom);
     EXPECT_TRUE(styleOf(child) & WS_TABSTOP);
-    const bool secondOption = expected.name == std::u16string_view(u"Option1") && expected.index == 1;
+    const bool secondOption =
+        expected.name == std::u16string_view(u"Option1") && expected.index == 1;
     EXPECT_EQ((styleOf(child) & WS_GROUP) != 0, !secondOption);
     child = GetWindow(child, GW_HWNDNEXT);
   }
@@ -123,6 +125,43 @@ TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {
     EXPECT_TRUE(IsWindowEnabled(aceptar));
     EXPECT_EQ(GetFocus(), aceptar);
   }
+}
+
+std::wstring accessibleName(HWND control) {
+  static constexpr GUID kIAccessible{
+      0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+  void* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+                                        &object))) {
+    return L"(none)";
+  }
+  auto* accessible = static_cast<IAccessible*>(object);
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring text;
+  if (accessible->get_accName(self, &name) == S_OK && name) text = name;
+  SysFreeString(name);
+  accessible->Release();
+  return text;
+}
+
+// What a screen reader asks the platform: every control has a name, the caption for the
+// buttons (host-drawn ones included) and the array member for the text boxes.
+TEST(Win32Window, NamesEveryControlForAssistiveTechnology) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  {
+    Form1Window form1;
+    EXPECT_EQ(accessibleName(form1.child(u"Text1", 0)), L"Text1(0)");
+    EXPECT_EQ(accessibleName(form1.child(u"Text1", 1)), L"Text1(1)");
+    EXPECT_EQ(accessibleName(form1.child(u"Command1", 22)), L"Guardar");
+    for (HWND child = GetWindow(form1.window(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      EXPECT_FALSE(accessibleName(child).empty());
+    }
+  }
+  CoUninitialize();
 }
 
 }  // namespace
