@@ -118,6 +118,7 @@ void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
   control->width = definition.width;
   control->height = definition.height;
   control->tabIndex = definition.tabIndex;
+  control->dpi = form.dpi;
   applyGeometry(*control);
   control->members = &membersOf(*type);
   const Value caption = Value::text(definition.caption);
@@ -313,8 +314,9 @@ void Win32Host::onDpiChanged(Form& form, UINT dpi, const RECT& suggested) {
   form.dpi = dpi;
   std::vector<HWND> children;
   for (const ControlRef ref : form.controls) {
-    const Control& control = controlOf(ref);
+    Control& control = controlOf(ref);
     children.push_back(control.window);
+    control.dpi = dpi;
     applyGeometry(control);
   }
   applyFont(form, children);

@@ -127,6 +127,30 @@ TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {
   }
 }
 
+LONG fontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+
+// Moved to a screen of 144 dots per inch, the form lays its controls out again at 10 twips to
+// the pixel and takes the message font at that size.
+TEST(Win32Window, LaysItselfOutAgainWhenItsDotsPerInchChange) {
+  Form1Window form1;
+  const HWND aceptar = form1.child(u"Command1", 0);
+  const LONG before = fontHeight(aceptar);
+  RECT suggested{};
+  GetWindowRect(form1.window(), &suggested);
+  SendMessageW(form1.window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  const RECT place = form1.placeOf(aceptar);
+  EXPECT_EQ(place.left, 468);
+  EXPECT_EQ(place.top, 72);
+  EXPECT_EQ(place.right - place.left, 218);  // 2175 twips
+  EXPECT_EQ(place.bottom - place.top, 62);   // 615 twips
+  EXPECT_GT(fontHeight(aceptar), before);
+}
+
 std::wstring accessibleName(HWND control) {
   static constexpr GUID kIAccessible{
       0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
