@@ -187,17 +187,21 @@ void loadIcons(Win32Host::Form& form) {
                                               systemMetric(width, form.dpi),
                                               systemMetric(height, form.dpi), 0)));
   };
-  form.bigIcon = load(SM_CXICON, SM_CYICON);
-  form.smallIcon = load(SM_CXSMICON, SM_CYSMICON);
-  SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(form.bigIcon.get()));
-  SendMessageW(form.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(form.smallIcon.get()));
+  // The window lets go of the icons it shows before they are destroyed.
+  Icon large = load(SM_CXICON, SM_CYICON);
+  Icon compact = load(SM_CXSMICON, SM_CYSMICON);
+  SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
+  SendMessageW(form.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(compact.get()));
+  form.bigIcon = std::move(large);
+  form.smallIcon = std::move(compact);
 }
 
 void applyFont(Win32Host::Form& form, const std::vector<HWND>& children) {
-  form.font = messageFont(form.dpi);
+  Font font = messageFont(form.dpi);
   for (const HWND child : children) {
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), TRUE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
+  form.font = std::move(font);  // the controls let go of the old one first
 }
 
 }  // namespace

@@ -127,6 +127,31 @@ TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {
   }
 }
 
+SIZE iconSize(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return {};
+  BITMAP mask{};
+  GetObjectW(info.hbmMask, sizeof mask, &mask);
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  return {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
+}
+
+// The title bar and the taskbar show the executable's icon group, each at the system's size.
+TEST(Win32Window, ShowsTheExecutablesIconAtTheSystemsSizes) {
+  host::Project project = testbench::ProyectoForm1();
+  project.iconPath = "#1";
+  Form1Window form1(project);
+  const auto icon = [&form1](WPARAM which) {
+    return reinterpret_cast<HICON>(SendMessageW(form1.window(), WM_GETICON, which, 0));
+  };
+  const SIZE large = iconSize(icon(ICON_BIG)), compact = iconSize(icon(ICON_SMALL));
+  EXPECT_EQ(large.cx, GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(large.cy, GetSystemMetrics(SM_CYICON));
+  EXPECT_EQ(compact.cx, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(compact.cy, GetSystemMetrics(SM_CYSMICON));
+}
+
 LONG fontHeight(HWND control) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
