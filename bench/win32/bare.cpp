@@ -1,12 +1,11 @@
 // The floor under the program's start-up on Windows: a bare Win32 program, not the forms host,
 // that shows a window "Form1" of the program's client size with the same thirteen standard
-// controls, plain, built from a table. With --until-first-paint it ends after its first frame;
-// otherwise it runs until its window is closed.
+// controls, plain, built from a table. It runs until its window is closed; built with
+// SKINBENCH_STOP_AT_FIRST_PAINT, it ends right after its first painted frame.
 #include <windows.h>
 
 #include <memory>
-#include <optional>
-#include <string_view>
+#include <type_traits>
 
 #include "bench/win32/stop_at_first_paint.h"
 
@@ -105,17 +104,13 @@ int runLoop(HWND form) {
   return got < 0 ? 1 : static_cast<int>(message.wParam);
 }
 
-// Read from the raw command line: parsing it into arguments would load one more DLL than the
-// program itself loads, and this is the floor of a start-up measurement.
-bool untilFirstPaint() {
-  return std::wstring_view(GetCommandLineW()).ends_with(L" --until-first-paint");
-}
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  std::optional<bench::win32::StopAtFirstPaint> stopper;
-  if (untilFirstPaint() && !stopper.emplace().installed()) return 1;
+#ifdef SKINBENCH_STOP_AT_FIRST_PAINT
+  const bench::win32::StopAtFirstPaint stopper;
+  if (!stopper.installed()) return 1;
+#endif
   const Font font = messageFont();
   HWND form = createForm(instance);
   if (!form || !addControls(form, instance, font.get())) return 1;
