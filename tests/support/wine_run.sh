@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Runs a Windows program under 64-bit Wine and exits with its status: the CTest emulator of the
+# 64-bit Windows build, also usable by hand.
+# Usage: wine_run.sh PROGRAM [ARGUMENT]...
+#
+# The Wine prefix is $WINEPREFIX when set, otherwise wine-prefix/ in the build folder that holds
+# PROGRAM (the nearest folder above it with a CMakeCache.txt). It is made once, under a lock, so
+# that tests running side by side share it safely. Wine's own messages are off unless WINEDEBUG
+# says otherwise, and no installer or crash dialog opens. Without DISPLAY the program gets a
+# virtual X server of its own, ended with it.
+set -euo pipefail
+
+fail() {
+  echo "wine_run.sh: $*" >&2
+  exit 125
+}
+[ $# -ge 1 ] || fail "usage: wine_run.sh PROGRAM [ARGUMENT]..."
+program=$1
+shift
+[ -f "$program" ] || fail "no such program: $program"
+
+# The 64-bit loader itself, so that Debian's wrapper does not look for 32-bit Wine first.
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || { [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64; } || true
+[ -n "$wine" ] || wine=$(command -v wine) || fail "64-bit Wine is missing (scripts/deps.sh windows)"
+
+build_folder() {
+  local dir
+  dir=$(cd "$(dirname "$program")" && pwd -P)
+  while [ "$dir" != / ]; do
+    [ -f "$dir/CMakeCache.txt" ] && { printf '%s\n' "$dir"; return; }
+    dir=$(dirname "$dir")
+  done
+  return 1
+}
+if [ -z "${WINEPREFIX:-}" ]; then
+  build=$(build_folder) || fail "$program is in no build folder; set WINEPREFIX"
+  export WINEPREFIX=$build/wine-prefix
+fi
+export WINEDEBUG=${WINEDEBUG:--all}
+# No prompt to install Wine's .NET or HTML engines.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+
+make_prefix() {
+  local log=$WINEPREFIX.log
+  rm -rf "$WINEPREFIX"
+  {
+    env -u DISPLAY "$wine" wineboot -i &&
+      # A crash prints its backtrace to standard error instead of opening a dialog.
+      env -u DISPLAY "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+        /t REG_DWORD /d 0 /f &&
+      wineserver -w
+  } >"$log" 2>&1 || { cat "$log" >&2; fail "could not make the Wine prefix $WINEPREFIX"; }
+  touch "$WINEPREFIX/.skinbench-ready"
+}
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+[ -e "$WINEPREFIX/.skinbench-ready" ] || make_prefix
+exec 9>&-
+
+scratch=$(mktemp -d)
+display_pid=
+cleanup() {
+  if [ -n "$display_pid" ]; then
+    kill "$display_pid" 2>/dev/null || true
+    wait "$display_pid" 2>/dev/null || true
+  fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+if [ -z "${DISPLAY:-}" ]; then
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+    >"$scratch/xvfb.log" 2>&1 &
+  display_pid=$!
+  for ((tenth = 0; tenth < 100; tenth++)); do
+    [ -s "$scratch/display" ] && break
+    kill -0 "$display_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
+  export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
+fi
+
+# In the background, so that a signal to this script ends the program too.
+program_pid=
+trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 129' HUP
+trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 130' INT
+trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 143' TERM
+"$wine" "$program" "$@" <&0 &
+program_pid=$!
+status=0
+wait "$program_pid" || status=$?
+program_pid=
+exit "$status"
