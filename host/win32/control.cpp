@@ -1,0 +1,37 @@
+#include "host/win32/control.h"
+
+#include <vector>
+
+#include "host/win32/convert.h"
+#include "host/win32/dpi.h"
+
+namespace host::win32 {
+
+std::string describe(const Control& control) {
+  std::string text = toUtf8(control.name);
+  if (control.index) text.append("(").append(std::to_string(*control.index)).append(")");
+  return text;
+}
+
+void applyGeometry(const Control& control) {
+  const UINT dpi = dpiOf(GetParent(control.window));
+  MoveWindow(control.window, toPixels(control.left, dpi), toPixels(control.top, dpi),
+             toPixels(control.width, dpi), toPixels(control.height, dpi), TRUE);
+}
+
+void schedulePaint(const Control& control) {
+  RedrawWindow(control.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+Text windowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);
+  const int copied = GetWindowTextW(window, buffer.data(), length + 1);
+  return fromWide(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
+}
+
+void setWindowText(HWND window, const Text& text) {
+  SetWindowTextW(window, wide(text));
+}
+
+}  // namespace host::win32

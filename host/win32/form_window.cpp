@@ -1,0 +1,363 @@
+// The form's window: building it and its controls, its window procedure, and the message
+// dispatch shared by the event loop and the yield.
+#include <algorithm>
+#include <stdexcept>
+
+#include "host/win32/button_face.h"
+#include "host/win32/convert.h"
+#include "host/win32/dpi.h"
+#include "host/win32/form.h"
+
+namespace host::win32 {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"SkinbenchForm";
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
+                             WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = 0;
+
+HINSTANCE module() {
+  return GetModuleHandleW(nullptr);
+}
+
+void registerFormClass(WNDPROC procedure) {
+  static const ATOM atom = [procedure] {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = module();
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kFormClass;
+    return RegisterClassExW(&windowClass);
+  }();
+  if (!atom) throw std::runtime_error("the form's window class could not be registered");
+}
+
+// The platform's button procedure, and ours in front of it: a quick second click on a button
+// is a second press, not a double click, so that each press of a host-drawn button shows
+// pressed and clicks as the platform's push buttons do.
+WNDPROC platformButtonProcedure = nullptr;
+
+LRESULT CALLBACK buttonProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_LBUTTONDBLCLK) message = WM_LBUTTONDOWN;
+  return CallWindowProcW(platformButtonProcedure, window, message, w, l);
+}
+
+void pressOnEveryClick(HWND button) {
+  const auto previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(buttonProcedure)));
+  if (!platformButtonProcedure) platformButtonProcedure = previous;
+}
+
+void setStyleBit(HWND window, LONG_PTR bit, bool on) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  const LONG_PTR wanted = on ? style | bit : style & ~bit;
+  if (wanted != style) SetWindowLongPtrW(window, GWL_STYLE, wanted);
+}
+
+void loadIcons(Win32Host::Form& form);
+
+}  // namespace
+
+// --- building --------------------------------------------------------------------------------
+
+FormRef Win32Host::createForm(const FormDefinition& definition, const std::string& iconName) {
+  registerFormClass(formProcedure);
+  auto form = std::make_unique<Form>();
+  form->host = this;
+  form->ref = FormRef{static_cast<std::uint32_t>(forms_.size() + 1)};
+  form->name = definition.name;
+  form->clientWidth = definition.clientWidth;
+  form->clientHeight = definition.clientHeight;
+  const Text iconText = fromUtf8(iconName);
+  form->iconName.assign(wide(iconText), iconText.size());
+  const Text caption = definition.caption;
+  CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, module(),
+                  form.get());
+  if (!form->window) throw std::runtime_error("the form's window could not be created");
+  form->dpi = dpiOf(form->window);
+  form->font = messageFont(form->dpi);
+  loadIcons(*form);
+  applyFormGeometry(*form);
+  forms_.push_back(std::move(form));
+  Form& made = *forms_.back();
+  for (const ControlDefinition& item : definition.controls) createControl(made, item);
+  threadTabOrder(made);
+  return made.ref;
+}
+
+void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
+  const auto type = controlTypeNamed(definition.typeName);
+  if (!type) {
+    throw HostError(ErrorCode::InvalidValue,
+                    "invalid value: the definition names an unknown control type " +
+                        toUtf8(definition.typeName));
+  }
+  auto control = std::make_unique<Control>();
+  control->ref = ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)};
+  control->form = form.ref;
+  control->type = *type;
+  control->typeName = definition.typeName;
+  control->name = definition.name;
+  control->index = definition.index;
+  const int id = kFirstControlId + static_cast<int>(form.controls.size());
+  control->window = createWindow(*control, form.window, id);
+  if (!control->window) throw std::runtime_error("a control's window could not be created");
+  SetWindowLongPtrW(control->window, GWLP_USERDATA, static_cast<LONG_PTR>(control->ref.id));
+  if (*type != ControlType::TextBox) pressOnEveryClick(control->window);
+  SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
+  control->left = definition.left;
+  control->top = definition.top;
+  control->width = definition.width;
+  control->height = definition.height;
+  control->tabIndex = definition.tabIndex;
+  applyGeometry(*control);
+  control->members = &membersOf(*type);
+  const Value caption = Value::text(definition.caption);
+  control->members->properties.find(*type == ControlType::TextBox ? u"Text" : u"Caption")
+      ->set(*control, caption);
+  for (const StoredSetting& setting : definition.settings) {
+    const Property* found = control->members->properties.find(setting.member);
+    if (!found || !found->set) {
+      throw HostError(ErrorCode::UnknownMember, "unknown member: the definition sets " +
+                                                    toUtf8(setting.member) + " on " +
+                                                    describe(*control));
+    }
+    found->set(*control, setting.value);
+  }
+  control->tabIndexChanged = [this, ref = form.ref] { threadTabOrder(formOf(ref)); };
+  form.controls.push_back(control->ref);
+  controls_.push_back(std::move(control));
+}
+
+void Win32Host::applyFormGeometry(Form& form) {
+  const SIZE client{toPixels(form.clientWidth, form.dpi), toPixels(form.clientHeight, form.dpi)};
+  const SIZE outer = windowSizeFor(client, kFormStyle, kFormExStyle, form.dpi);
+  SetWindowPos(form.window, nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The keyboard goes through the controls in their window order, so the windows are stacked in
+// tab order. Each control starts a group of its own, but an option button that follows one of
+// its own array joins that one's group, so that the arrow keys move between the two.
+void Win32Host::threadTabOrder(Form& form) {
+  std::vector<Control*> chain;
+  for (const ControlRef ref : form.controls) chain.push_back(&controlOf(ref));
+  std::stable_sort(chain.begin(), chain.end(),
+                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  HWND previous = HWND_TOP;
+  const Control* before = nullptr;
+  for (Control* control : chain) {
+    SetWindowPos(control->window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const bool joinsGroup = before && control->type == ControlType::OptionButton &&
+                            before->type == ControlType::OptionButton &&
+                            before->name == control->name;
+    setStyleBit(control->window, WS_GROUP, !joinsGroup);
+    previous = control->window;
+    before = control;
+  }
+}
+
+void Win32Host::focusFirstInTabOrder(Form& form) {
+  for (HWND child = GetWindow(form.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
+      form.focus = child;
+      if (GetActiveWindow() == form.window) SetFocus(child);
+      return;
+    }
+  }
+}
+
+namespace {
+
+void loadIcons(Win32Host::Form& form) {
+  if (form.iconName.empty()) return;
+  const auto load = [&form](int width, int height) {
+    return Icon(static_cast<HICON>(LoadImageW(module(), form.iconName.c_str(), IMAGE_ICON,
+                                              systemMetric(width, form.dpi),
+                                              systemMetric(height, form.dpi), 0)));
+  };
+  form.bigIcon = load(SM_CXICON, SM_CYICON);
+  form.smallIcon = load(SM_CXSMICON, SM_CYSMICON);
+  SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(form.bigIcon.get()));
+  SendMessageW(form.window, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(form.smallIcon.get()));
+}
+
+void applyFont(Win32Host::Form& form, const std::vector<HWND>& children) {
+  form.font = messageFont(form.dpi);
+  for (const HWND child : children) {
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), TRUE);
+  }
+}
+
+}  // namespace
+
+// --- messages --------------------------------------------------------------------------------
+
+LRESULT CALLBACK Win32Host::formProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+    form->window = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    scaleNonClientArea(window);
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!form || !form->window) return DefWindowProcW(window, message, w, l);
+  try {
+    return form->host->onMessage(*form, message, w, l);
+  } catch (const std::exception& error) {
+    // Nothing may leave a window procedure: the platform's frames are below it.
+    OutputDebugStringA(error.what());
+    return DefWindowProcW(window, message, w, l);
+  }
+}
+
+LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(form.window, &client);
+      FillRect(reinterpret_cast<HDC>(w), &client,
+               form.background.get(resolveColor(form.backColor)));
+      return 1;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (const Control* control = controlAt(reinterpret_cast<HWND>(l))) {
+        return onColorMessage(reinterpret_cast<HDC>(w), control->window);
+      }
+      break;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      if (const Control* control = controlAt(item.hwndItem)) {
+        paintGraphicalButton(item, *control, form.dpi);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_COMMAND:
+      onCommand(form, w, l);
+      return 0;
+    case WM_ACTIVATE:
+      onActivate(form, w);
+      return 0;
+    case WM_SETFOCUS:
+      if (form.focus && IsWindow(form.focus)) SetFocus(form.focus);
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(form, HIWORD(w), *reinterpret_cast<const RECT*>(l));
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (w == SPI_SETNONCLIENTMETRICS) {
+        std::vector<HWND> children;
+        for (const ControlRef ref : form.controls) children.push_back(controlOf(ref).window);
+        applyFont(form, children);
+      }
+      break;
+    case WM_SYSCOLORCHANGE:
+      RedrawWindow(form.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+      break;
+    case WM_DESTROY:
+      onDestroy(form);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(form.window, message, w, l);
+}
+
+// Text boxes, check boxes and option buttons ask their parent for their colours before they
+// paint: the text and its background in the control's colours, the rest in its brush.
+LRESULT Win32Host::onColorMessage(HDC dc, HWND child) {
+  Control& control = *controlAt(child);
+  const COLORREF background = resolveColor(control.backColor);
+  SetTextColor(dc, resolveColor(control.foreColor));
+  SetBkColor(dc, background);
+  SetBkMode(dc, OPAQUE);
+  return reinterpret_cast<LRESULT>(control.background.get(background));
+}
+
+void Win32Host::onCommand(Form& form, WPARAM w, LPARAM l) {
+  const Control* control = controlAt(reinterpret_cast<HWND>(l));
+  if (!control || HIWORD(w) != BN_CLICKED || control->type == ControlType::TextBox) return;
+  const Text source = control->name;
+  for (std::size_t i = 0; i < form.handlers.size(); ++i) {
+    const HandlerBinding binding = form.handlers[i];
+    if (binding.event == Event::Click && binding.source == source) {
+      run(Event::Click, binding.source, binding.handler);
+    }
+  }
+}
+
+// The focus goes back to the control that had it when the window was left, or, the first
+// time, to the first control in tab order.
+void Win32Host::onActivate(Form& form, WPARAM w) {
+  if (LOWORD(w) == WA_INACTIVE) {
+    const HWND focused = GetFocus();
+    if (focused && IsChild(form.window, focused)) form.focus = focused;
+    return;
+  }
+  if (HIWORD(w) == 0 && form.focus && IsWindow(form.focus)) SetFocus(form.focus);
+}
+
+void Win32Host::onDpiChanged(Form& form, UINT dpi, const RECT& suggested) {
+  form.dpi = dpi;
+  std::vector<HWND> children;
+  for (const ControlRef ref : form.controls) {
+    const Control& control = controlOf(ref);
+    children.push_back(control.window);
+    applyGeometry(control);
+  }
+  applyFont(form, children);
+  loadIcons(form);
+  const SIZE client{toPixels(form.clientWidth, dpi), toPixels(form.clientHeight, dpi)};
+  const SIZE outer = windowSizeFor(client, kFormStyle, kFormExStyle, dpi);
+  SetWindowPos(form.window, nullptr, suggested.left, suggested.top, outer.cx, outer.cy,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Host::onDestroy(Form& form) {
+  for (const ControlRef ref : form.controls) controls_[ref.id - 1]->window = nullptr;
+  form.window = nullptr;
+  if (closed_) closed_(form.ref);
+}
+
+Control* Win32Host::controlAt(HWND window) const {
+  if (!window) return nullptr;
+  const auto id = static_cast<std::size_t>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (id < 1 || id > controls_.size() || controls_[id - 1]->window != window) return nullptr;
+  return controls_[id - 1].get();
+}
+
+Win32Host::Form* Win32Host::formAt(HWND window) const {
+  for (const auto& form : forms_) {
+    if (form->window && form->window == window) return form.get();
+  }
+  return nullptr;
+}
+
+// --- dispatch --------------------------------------------------------------------------------
+
+void Win32Host::dispatch(MSG& message) {
+  const HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && formAt(root) && IsDialogMessageW(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+void Win32Host::yield() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      // The event loop ends the program once the handler that yielded has returned.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    dispatch(message);
+  }
+}
+
+}  // namespace host::win32

@@ -1,0 +1,214 @@
+#include "host/win32/win32_host.h"
+
+#include "host/win32/convert.h"
+#include "host/win32/error_report.h"
+#include "host/win32/form.h"
+
+namespace host::win32 {
+namespace {
+
+// Adds the member and the control to an error raised while converting or applying a value.
+HostError naming(const HostError& error, const Control& control, TextView member) {
+  return HostError(error.code(), describe(control) + "." + toUtf8(member) + ": " + error.what());
+}
+
+}  // namespace
+
+Win32Host::Win32Host() {
+  reportError_ = [this](Event event, TextView source, const HostError& error) {
+    reportToStandardErrorAndDebugger(applicationName_, event, source, error);
+  };
+}
+
+Win32Host::~Win32Host() {
+  closed_ = nullptr;
+  // The program's code goes first: it may still refer to the windows.
+  for (auto& form : forms_) form->code.reset();
+  for (auto& form : forms_) {
+    if (form->window) DestroyWindow(form->window);
+  }
+}
+
+void Win32Host::setErrorReporter(ErrorReporter reporter) {
+  reportError_ = std::move(reporter);
+}
+
+void Win32Host::setClosedHandler(std::function<void(FormRef)> closed) {
+  closed_ = std::move(closed);
+}
+
+void Win32Host::setApplicationName(std::string name) {
+  applicationName_ = std::move(name);
+}
+
+void Win32Host::attachCode(FormRef ref, const Project& project) {
+  Form& form = formOf(ref);
+  form.code = project.createCode(*this, ref);
+  form.handlers = form.code->handlers();
+  for (const HandlerBinding& binding : form.handlers) {
+    if (binding.event == Event::Load && binding.source == form.name) {
+      run(Event::Load, binding.source, binding.handler);
+    }
+  }
+  focusFirstInTabOrder(form);
+}
+
+void Win32Host::run(Event event, TextView source, const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const HostError& error) {
+    reportError_(event, source, error);
+  } catch (const std::exception& error) {
+    reportError_(event, source, HostError(ErrorCode::InvalidValue, error.what()));
+  }
+}
+
+// --- looking things up -----------------------------------------------------------------------
+
+Win32Host::Form& Win32Host::formOf(FormRef ref) const {
+  if (ref.id < 1 || ref.id > forms_.size() || !forms_[ref.id - 1]->window) {
+    refuse(ErrorCode::NoObject, "no object: the form reference is empty");
+  }
+  return *forms_[ref.id - 1];
+}
+
+Control& Win32Host::controlOf(ControlRef ref) const {
+  if (ref.id < 1 || ref.id > controls_.size() || !controls_[ref.id - 1]->window) {
+    refuse(ErrorCode::NoObject, "no object: the control reference is empty");
+  }
+  return *controls_[ref.id - 1];
+}
+
+void Win32Host::refuse(ErrorCode code, const std::string& message) const {
+  throw HostError(code, message);
+}
+
+HWND Win32Host::window(FormRef form) const {
+  return formOf(form).window;
+}
+HWND Win32Host::window(ControlRef control) const {
+  return controlOf(control).window;
+}
+FormCode* Win32Host::code(FormRef form) const {
+  return formOf(form).code.get();
+}
+std::vector<ControlRef> Win32Host::controlsOf(FormRef form) const {
+  return formOf(form).controls;
+}
+
+ControlRef Win32Host::control(FormRef form, TextView name,
+                              std::optional<std::int16_t> index) const {
+  for (const ControlRef ref : formOf(form).controls) {
+    const Control& candidate = controlOf(ref);
+    if (candidate.name == name && candidate.index == index) return ref;
+  }
+  return {};
+}
+
+// --- FormsHost -------------------------------------------------------------------------------
+
+void Win32Host::setCaption(FormRef form, TextView caption) {
+  setWindowText(formOf(form).window, Text(caption));
+}
+
+void Win32Host::setBackColor(FormRef form, ColorValue color) {
+  Form& target = formOf(form);
+  try {
+    resolveColor(color);
+  } catch (const HostError& error) {
+    throw HostError(error.code(), toUtf8(target.name) + ".BackColor: " + error.what());
+  }
+  target.backColor = color;
+  RedrawWindow(target.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
+ControlCollection Win32Host::controls(FormRef form) {
+  formOf(form);
+  return ControlCollection{form};
+}
+
+void Win32Host::refresh(FormRef form) {
+  RedrawWindow(formOf(form).window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+Enumerator Win32Host::startEnumeration(const ControlCollection& collection) {
+  const Form& form = formOf(collection.form);
+  Enumerator enumerator{collection.form, 0, {}};
+  if (!form.controls.empty()) enumerator.current = form.controls.front();
+  return enumerator;
+}
+
+void Win32Host::advance(Enumerator& enumerator) {
+  const Form& form = formOf(enumerator.form);
+  const std::uint32_t next = enumerator.position + 1;
+  enumerator.current = next < form.controls.size() ? form.controls[next] : ControlRef{};
+  enumerator.position = next;
+}
+
+Text Win32Host::typeName(ControlRef control) {
+  if (control.empty()) return {};
+  return controlOf(control).typeName;
+}
+
+const Property& Win32Host::propertyOf(const Control& control, TextView name) const {
+  const Property* found = control.members->properties.find(name);
+  if (!found) {
+    refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
+                                         describe(control) + " has no property " + toUtf8(name));
+  }
+  return *found;
+}
+
+Value Win32Host::getProperty(ControlRef ref, TextView name) {
+  const Control& control = controlOf(ref);
+  return propertyOf(control, name).get(control);
+}
+
+void Win32Host::setProperty(ControlRef ref, TextView name, const Value& value) {
+  Control& control = controlOf(ref);
+  const Property& property = propertyOf(control, name);
+  if (!property.set) {
+    refuse(ErrorCode::ReadOnly,
+           "read-only member: " + describe(control) + "." + toUtf8(name) + " cannot be set");
+  }
+  try {
+    property.set(control, value);
+  } catch (const HostError& error) {
+    throw naming(error, control, name);
+  }
+}
+
+void Win32Host::callMethod(ControlRef ref, TextView name, std::span<const Value> arguments) {
+  Control& control = controlOf(ref);
+  const Method* found = control.members->methods.find(name);
+  if (!found) {
+    refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
+                                         describe(control) + " has no method " + toUtf8(name));
+  }
+  if (arguments.size() < found->minArguments || arguments.size() > found->maxArguments) {
+    refuse(ErrorCode::WrongArguments, "wrong number of arguments: " + describe(control) + "." +
+                                          toUtf8(name) + " takes " +
+                                          std::to_string(found->minArguments) + " to " +
+                                          std::to_string(found->maxArguments));
+  }
+  try {
+    found->call(control, arguments);
+  } catch (const HostError& error) {
+    throw naming(error, control, name);
+  }
+}
+
+ColorValue Win32Host::rgb(int red, int green, int blue) {
+  return composeRgb(red, green, blue);
+}
+
+bool Win32Host::textEquals(TextView left, TextView right) {
+  return left == right;
+}
+
+bool Win32Host::flagSet(Boolean flag) {
+  return static_cast<bool>(flag);
+}
+
+}  // namespace host::win32
