@@ -134,6 +134,7 @@ int runDriven(const std::function<void(DrivenForm1&)>& script) {
   state.script = script;
   session = &state;
   host::Project project = testbench::ProyectoForm1();
+  project.iconPath = "#1";
   auto createForm1 = std::move(project.createCode);
   project.createCode = [&](host::FormsHost& host, host::FormRef form) {
     auto code = createForm1(host, form);

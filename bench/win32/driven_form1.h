@@ -30,6 +30,7 @@ class DrivenForm1 {
   DrivenForm1(host::FormsHost& host, host::FormRef form, testbench::Form1& code, HWND window);
 
   HWND window() const { return window_; }
+  HWND probar() const { return probar_; }
   host::FormsHost& host() const { return host_; }
 
   // Presses PROBAR through the button's own click so that it runs `method`: the number of the

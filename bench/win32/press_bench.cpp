@@ -3,6 +3,8 @@
 // pending. Prints "press N MICROSECONDS" (the median) for each method.
 // Usage: press_bench.exe [REPEATS]   (default 101)
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>

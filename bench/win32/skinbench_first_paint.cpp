@@ -10,5 +10,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const bench::win32::StopAtFirstPaint stopper;
   if (!stopper.installed()) return 1;
-  return host::win32::start(testbench::ProyectoForm1());
+  auto proyecto = testbench::ProyectoForm1();
+  proyecto.iconPath = "#1";
+  return host::win32::start(proyecto);
 }

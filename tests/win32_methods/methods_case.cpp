@@ -2,16 +2,21 @@
 // host, and what each Command1 button then shows, read from the window's pixels. From the
 // skinned start the window is as it opens; from the standard start method 10 runs first.
 // Usage: methods_case.exe skinned|standard METHOD
+//        methods_case.exe all   every method from both starts, each in a process of its own,
+//                               each case's lines after a line "case<TAB>START<TAB>METHOD"
 // Prints one line for the title ("title<TAB>TEXT") and one per Command1 button, in the host's
 // order: "button<TAB>Command1(I)<TAB>FACE<TAB>TEXT<TAB>CONTRAST<TAB>SHOWN_AT_ONCE<TAB>UNCHANGED",
 // colours as rrggbb, the last two yes or no.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 #include "bench/win32/driven_form1.h"
@@ -93,6 +98,60 @@ void report(bench::win32::DrivenForm1& form, const Picture& before, const Pictur
   std::fflush(stdout);
 }
 
+using Handle = Owned<HANDLE, CloseHandle>;
+
+// Runs this program for one case and copies what it prints to standard output. Returns the
+// case's exit status.
+DWORD runCase(const std::wstring& start, int method) {
+  wchar_t self[MAX_PATH]{};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command =
+      L"\"" + std::wstring(self) + L"\" " + start + L" " + std::to_wstring(method);
+  SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inherited, 0)) return GetLastError();
+  const Handle reader(readEnd);
+  Handle writer(writeEnd);
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(self, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return GetLastError();
+  }
+  const Handle child(process.hProcess), thread(process.hThread);
+  writer.reset();
+  std::printf("case\t%ls\t%d\n", start.c_str(), method);
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+    std::fwrite(buffer, 1, got, stdout);
+  }
+  std::fflush(stdout);
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 1;
+  GetExitCodeProcess(process.hProcess, &status);
+  return status;
+}
+
+int runAll() {
+  for (const wchar_t* start : {L"skinned", L"standard"}) {
+    for (int method = 1; method <= 10; ++method) {
+      const DWORD status = runCase(start, method);
+      if (status != 0) {
+        std::fprintf(stderr, "the case %ls %d ended with status %lu\n", start, method, status);
+        return 1;
+      }
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -100,16 +159,19 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
   const std::wstring start = count == 3 ? arguments[1] : L"";
   const int method = count == 3 ? static_cast<int>(std::wcstol(arguments[2], nullptr, 10)) : 0;
+  const bool all = count == 2 && std::wstring_view(arguments[1]) == L"all";
   LocalFree(arguments);
+  if (all) return runAll();
   if ((start != L"skinned" && start != L"standard") || method < 1 || method > 10) {
-    std::fprintf(stderr, "usage: methods_case.exe skinned|standard METHOD (1 to 10)\n");
+    std::fprintf(stderr, "usage: methods_case.exe skinned|standard METHOD (1 to 10), or all\n");
     return 2;
   }
   return bench::win32::runDriven([&](bench::win32::DrivenForm1& form) {
-    if (start == L"standard") {
-      form.pressFor(kStandardMethod);
-      bench::win32::settle();
-    }
+    if (start == L"standard") form.pressFor(kStandardMethod);
+    // A click gives PROBAR the focus; giving it beforehand keeps the focus ring of the first
+    // button from counting as a change the method made.
+    SetFocus(form.probar());
+    bench::win32::settle();
     const Picture before = capture(form.window());
     form.pressFor(method);
     const Picture atReturn = capture(form.window());

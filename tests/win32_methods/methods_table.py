@@ -16,6 +16,7 @@ import os
 import subprocess
 import sys
 import tempfile
+import time
 from dataclasses import dataclass
 from pathlib import Path
 
@@ -88,23 +89,55 @@ class VirtualDisplay:
         return self.log_path.read_text() if self.log_path.exists() else ""
 
 
-def run_case(options, display, start, method):
+class WindowManager:
+    """openbox on the display: without a window manager Wine waits two seconds for one whenever
+    a shown window is destroyed, at the end of every case."""
+
+    def __init__(self, display):
+        self.env = dict(os.environ, DISPLAY=display.display)
+
+    def __enter__(self):
+        config = Path(__file__).resolve().parent.parent / "e2e_win32/openbox.xml"
+        self.process = subprocess.Popen(["openbox", "--config-file", str(config)], env=self.env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(100):
+            check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                   capture_output=True, text=True)
+            if "window id" in check.stdout:
+                return self
+            time.sleep(0.1)
+        self.__exit__()
+        raise CannotRun("openbox did not start")
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.wait()
+
+
+def run_cases(options, display):
+    """Every case, each in a Windows process of its own under one start of Wine."""
     env = dict(os.environ, DISPLAY=display.display)
-    run = subprocess.run([str(options.wine_run), str(options.case), start, str(method)], env=env,
-                         capture_output=True, text=True, timeout=120)
+    run = subprocess.run([str(options.wine_run), str(options.case), "all"], env=env,
+                         capture_output=True, text=True, timeout=540)
     if run.returncode != 0:
-        raise CannotRun(f"{start} {method}: the case ended with status {run.returncode}\n"
+        raise CannotRun(f"the cases ended with status {run.returncode}\n"
                         f"--- display: {display.display}\n--- the X server's log:\n"
                         f"{display.log()}--- the program's standard error:\n{run.stderr}")
-    title, buttons = "", []
+    cases = []
     for line in run.stdout.splitlines():
         fields = line.rstrip("\r").split("\t")
-        if fields[0] == "title":
-            title = fields[1]
-        elif fields[0] == "button":
-            buttons.append(Button(fields[1], int(fields[2], 16), int(fields[3], 16),
-                                  float(fields[4]), fields[5] == "yes", fields[6] == "yes"))
-    return Case(start, method, title, buttons)
+        if fields[0] == "case":
+            cases.append(Case(fields[1], int(fields[2]), "", []))
+        elif fields[0] == "title" and cases:
+            cases[-1].title = fields[1]
+        elif fields[0] == "button" and cases:
+            cases[-1].buttons.append(Button(fields[1], int(fields[2], 16), int(fields[3], 16),
+                                            float(fields[4]), fields[5] == "yes",
+                                            fields[6] == "yes"))
+    wanted = [(start, method) for start in STARTS for method in range(1, 11)]
+    if [(case.start, case.method) for case in cases] != wanted:
+        raise CannotRun("the cases did not all report:\n" + run.stdout + run.stderr)
+    return cases
 
 
 def hex_colour(value):
@@ -240,11 +273,11 @@ def main():
     parser.add_argument("--readme", type=Path)
     parser.add_argument("--update-readme", action="store_true")
     options = parser.parse_args()
-    platform = f"{wine_version()}, 64-bit build, in a virtual X server (Xvfb)"
+    platform = f"{wine_version()}, 64-bit build, in a virtual X server (Xvfb) with openbox"
     try:
         with tempfile.TemporaryDirectory() as scratch, VirtualDisplay(scratch) as display:
-            cases = [run_case(options, display, start, method)
-                     for start in STARTS for method in range(1, 11)]
+            with WindowManager(display):
+                cases = run_cases(options, display)
     except (CannotRun, subprocess.TimeoutExpired) as error:
         print(f"FAIL: {error}", file=sys.stderr)
         return 2
