@@ -3,7 +3,9 @@
 # Usage: scripts/deps.sh GROUP...
 #   run      build and run the program
 #   display  a virtual X server, for a machine without a display
-#   test     build and pass every test (includes run and display)
+#   test     build and pass every test (includes run, display and windows)
+#   windows  cross-build the Windows program and its tests, run them under Wine in a virtual
+#            X server
 #   ci       what .ci/run needs on the machine itself: fresh roots and a look at their windows
 #   package  build the Debian package and run Debian's own checkers on it
 set -euo pipefail
@@ -17,6 +19,12 @@ test_packages+=(xdotool x11-utils imagemagick valgrind python3)
 test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
 # The screen-reader test: a real AT-SPI client in a private D-Bus session.
 test_packages+=(python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon)
+# MinGW-w64 (posix threads), GoogleTest's source, 64-bit Wine with the X libraries its display
+# driver loads, and what the tests of the Windows program drive it with.
+windows_packages=(cmake ninja-build python3 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)
+windows_packages+=(googletest wine wine64 fonts-dejavu-core)
+windows_packages+=(libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3)
+windows_packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
 ci_packages=(mmdebstrap debian-archive-keyring git xvfb xdotool x11-utils)
 package_packages=(dpkg-dev file lintian appstream desktop-file-utils)
 
@@ -26,10 +34,14 @@ for group in "$@"; do
   case "$group" in
     run) wanted+=("${run_packages[@]}") ;;
     display) wanted+=("${display_packages[@]}") ;;
-    test) wanted+=("${run_packages[@]}" "${display_packages[@]}" "${test_packages[@]}") ;;
+    test)
+      wanted+=("${run_packages[@]}" "${display_packages[@]}" "${test_packages[@]}")
+      wanted+=("${windows_packages[@]}")
+      ;;
+    windows) wanted+=("${windows_packages[@]}") ;;
     ci) wanted+=("${ci_packages[@]}") ;;
     package) wanted+=("${run_packages[@]}" "${package_packages[@]}") ;;
-    *) echo "usage: $0 run|display|test|ci|package..." >&2; exit 2 ;;
+    *) echo "usage: $0 run|display|test|windows|ci|package..." >&2; exit 2 ;;
   esac
 done
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the program and all tests, then runs every test through CTest.
-#   scripts/test.sh             the normal build, in build/
-#   scripts/test.sh --sanitize  the same suite built with AddressSanitizer and
+#   scripts/test.sh             the normal build, in build/; then the Windows builds
+#                               (scripts/windows.sh), build-windows-x64/ with its tests under
+#                               Wine and build-windows-x86/ with its checks made here
+#   scripts/test.sh --sanitize  the Linux suite alone, built with AddressSanitizer and
 #                               UndefinedBehaviorSanitizer, in build-sanitize/
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,3 +29,11 @@ fi
 # X server.
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+[ "${1:-}" = "--sanitize" ] && exit 0
+
+# The Windows builds are not sanitized: the sanitizers are the Linux build's.
+"$root/scripts/windows.sh"
+for arch in x64 x86; do
+  cmake --build "$root/build-windows-$arch"
+  (cd "$root/build-windows-$arch" && ctest --output-on-failure --no-tests=error -j "$(nproc)")
+done

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
 # The README's test command alone, in a fresh Debian 12 root holding a clone of this checkout.
+# With FRESH_ROOT set (an empty folder) the root is made there and left for the caller to remove,
+# so that a later stage can reuse its builds.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/fresh_root.sh"
 
-root=$(mktemp -d "${TMPDIR:-/tmp}/skinbench-test-root.XXXXXX")
 log=$(mktemp)
-trap 'fresh_root_remove "$root"; rm -f "$log"' EXIT
+if [ -n "${FRESH_ROOT:-}" ]; then
+  root=$FRESH_ROOT
+  trap 'rm -f "$log"' EXIT
+else
+  root=$(mktemp -d "${TMPDIR:-/tmp}/skinbench-test-root.XXXXXX")
+  trap 'fresh_root_remove "$root"; rm -f "$log"' EXIT
+fi
 trap 'exit 1' INT TERM HUP
 fresh_root_make "$root"
 fresh_root_clone "$root" "$here/../.."

@@ -4,8 +4,8 @@
 # Usage: wine_run.sh PROGRAM [ARGUMENT]...
 #
 # The Wine prefix is $WINEPREFIX when set, otherwise wine-prefix/ in the build folder that holds
-# PROGRAM (the nearest folder above it with a CMakeCache.txt). It is made once, under a lock, so
-# that tests running side by side share it safely. Wine's own messages are off unless WINEDEBUG
+# PROGRAM (the nearest folder above it with a CMakeCache.txt), made once, under a lock, so that
+# tests running side by side share it safely. Wine's own messages are off unless WINEDEBUG
 # says otherwise, and no installer or crash dialog opens. Without DISPLAY the program gets a
 # virtual X server of its own, ended with it.
 set -euo pipefail
@@ -20,9 +20,13 @@ shift
 [ -f "$program" ] || fail "no such program: $program"
 
 # The 64-bit loader itself, so that Debian's wrapper does not look for 32-bit Wine first.
-wine=$(command -v wine64 || true)
-[ -n "$wine" ] || { [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64; } || true
-[ -n "$wine" ] || wine=$(command -v wine) || fail "64-bit Wine is missing (scripts/deps.sh windows)"
+if command -v wine64 >/dev/null; then
+  wine=$(command -v wine64)
+elif [ -x /usr/lib/wine/wine64 ]; then
+  wine=/usr/lib/wine/wine64
+else
+  fail "64-bit Wine is missing (scripts/deps.sh windows)"
+fi
 
 build_folder() {
   local dir
@@ -33,9 +37,11 @@ build_folder() {
   done
   return 1
 }
+own_prefix=false
 if [ -z "${WINEPREFIX:-}" ]; then
   build=$(build_folder) || fail "$program is in no build folder; set WINEPREFIX"
   export WINEPREFIX=$build/wine-prefix
+  own_prefix=true
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
 # No prompt to install Wine's .NET or HTML engines.
@@ -53,11 +59,13 @@ make_prefix() {
   } >"$log" 2>&1 || { cat "$log" >&2; fail "could not make the Wine prefix $WINEPREFIX"; }
   touch "$WINEPREFIX/.skinbench-ready"
 }
-mkdir -p "$(dirname "$WINEPREFIX")"
-exec 9>"$WINEPREFIX.lock"
-flock 9
-[ -e "$WINEPREFIX/.skinbench-ready" ] || make_prefix
-exec 9>&-
+# A prefix given in WINEPREFIX is used as it is; only the build folder's own is made here.
+if $own_prefix; then
+  exec 9>"$WINEPREFIX.lock"
+  flock 9
+  [ -e "$WINEPREFIX/.skinbench-ready" ] || make_prefix
+  exec 9>&-
+fi
 
 scratch=$(mktemp -d)
 display_pid=
@@ -83,17 +91,23 @@ if [ -z "${DISPLAY:-}" ]; then
     sleep 0.1
   done
   [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
-  export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
+  DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
+  export DISPLAY
 fi
 
-# In the background, so that a signal to this script ends the program too.
+# The program's output goes through files, not straight to this script's: Wine's own background
+# processes (the server, the desktop) inherit the program's output and outlive it, and a caller
+# such as CTest would wait for them to close it. In the background, so that a signal to this
+# script ends the program too.
 program_pid=
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 129' HUP
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 130' INT
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 143' TERM
-"$wine" "$program" "$@" <&0 &
+"$wine" "$program" "$@" <&0 >"$scratch/out" 2>"$scratch/err" &
 program_pid=$!
 status=0
 wait "$program_pid" || status=$?
 program_pid=
+cat "$scratch/out"
+cat "$scratch/err" >&2
 exit "$status"

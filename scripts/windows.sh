@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds skinbench.exe for Windows with Debian's MinGW-w64 cross compilers: 32-bit into
+# build-windows-x86/, 64-bit into build-windows-x64/, and a zip of each (skinbench.exe,
+# LICENSE.txt, README.txt) beside them.
+# Usage: scripts/windows.sh [--run]
+#   --run  then starts the 64-bit build under Wine, in a virtual X server of its own when there
+#          is no display; it ends when the window is closed.
+# SKINBENCH_WERROR in the environment overrides the presets' warnings as errors.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+run=false
+case "${1:-}" in
+  "") ;;
+  --run) run=true ;;
+  *) echo "usage: $0 [--run]" >&2; exit 2 ;;
+esac
+"$root/scripts/deps.sh" windows
+
+configure=()
+[ -n "${SKINBENCH_WERROR:-}" ] && configure+=("-DSKINBENCH_WERROR=$SKINBENCH_WERROR")
+if command -v ccache >/dev/null; then
+  configure+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+cd "$root"
+for arch in x86 x64; do
+  build=$root/build-windows-$arch
+  echo "== Windows $arch: $build"
+  cmake --preset "windows-$arch" "${configure[@]}" >/dev/null
+  cmake --build "$build" --target skinbench
+  (cd "$build" && cpack -G ZIP -B "$build" >/dev/null)
+  zip=$(ls "$build"/skinbench-*-win*.zip)
+  echo "   $build/skinbench.exe: $(stat -c %s "$(find "$build" -name skinbench.exe -print -quit)") bytes"
+  echo "   $zip"
+done
+
+if $run; then
+  # The emulator wrapper that the tests use: Wine's prefix inside the build folder, and a virtual
+  # X server when there is no display.
+  exe=$(find "$root/build-windows-x64" -name skinbench.exe -not -path '*/_CPack_Packages/*' -print -quit)
+  echo "== Starting $exe under Wine"
+  exec "$root/tests/support/wine_run.sh" "$exe"
+fi

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "host/contrast.h"
+#include "tests/win32/form1_window.h"
+
+namespace winbench {
+namespace {
+
+using host::Value;
+
+COLORREF scaled(COLORREF colour, int percent) {
+  return RGB(GetRValue(colour) * 100 / percent, GetGValue(colour) * 100 / percent,
+             GetBValue(colour) * 100 / percent);
+}
+
+host::Rgb rgb(COLORREF colour) {
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+class Win32Painting : public ::testing::Test {
+ protected:
+  void set(std::u16string_view name, std::optional<std::int16_t> index, std::u16string_view member,
+           const Value& value) {
+    form1.host.setProperty(form1.control(name, index), member, value);
+  }
+  void refresh(std::u16string_view name, std::optional<std::int16_t> index) {
+    form1.host.callMethod(form1.control(name, index), u"Refresh", {});
+  }
+  RECT place(std::u16string_view name, std::optional<std::int16_t> index) const {
+    return form1.placeOf(form1.child(name, index));
+  }
+
+  Form1Window form1;
+};
+
+// "buscar" (Command1(2)) lies at 0, 0, 145 x 41 pixels.
+TEST_F(Win32Painting, DrawsAGraphicalButtonsFaceTextAndFlatBorderInItsColours) {
+  const Capture shown(form1.window());
+  EXPECT_EQ(shown.at(20, 5), kColorBoton);
+  EXPECT_EQ(shown.at(0, 20), scaled(kColorBoton, 170)) << "a one-pixel border, darker";
+  EXPECT_EQ(shown.at(1, 20), kColorBoton);
+  EXPECT_GT(shown.count(place(u"Command1", 2), kBlanco), 20) << "white text";
+  EXPECT_EQ(shown.at(200, 300), kColorFondo) << "the form's background";
+}
+
+TEST_F(Win32Painting, RaisesAThreeDButtonOnWholePixelsAndShowsSystemColours) {
+  set(u"Command1", 2, u"Appearance", Value::int16(1));
+  set(u"Command1", 2, u"BackColor", Value::int32(host::systemColor(COLOR_HIGHLIGHT)));
+  refresh(u"Command1", 2);
+  const Capture shown(form1.window());
+  const COLORREF face = GetSysColor(COLOR_HIGHLIGHT);
+  EXPECT_EQ(shown.at(20, 20), face);
+  EXPECT_EQ(shown.at(144, 20), RGB(0, 0, 0)) << "black shadow, right";
+  EXPECT_EQ(shown.at(20, 40), RGB(0, 0, 0)) << "black shadow, bottom";
+  EXPECT_EQ(shown.at(143, 20), scaled(face, 200)) << "dark edge inside it";
+  EXPECT_GT(host::luminance(rgb(shown.at(0, 20))), host::luminance(rgb(face))) << "light edge";
+}
+
+// A change shows at the next paint; "Refresh" paints at once. A standard button keeps the
+// platform's face whatever "BackColor" says.
+TEST_F(Win32Painting, LeavesAStandardButtonsFaceToThePlatform) {
+  set(u"Command1", 2, u"Style", Value::int16(0));
+  set(u"Command1", 2, u"BackColor", Value::int32(RGB(255, 0, 0)));
+  EXPECT_EQ(Capture(form1.window()).at(20, 5), kColorBoton) << "not before the next paint";
+  refresh(u"Command1", 2);
+  const Capture shown(form1.window());
+  EXPECT_EQ(shown.at(20, 5), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(shown.count(place(u"Command1", 2), RGB(255, 0, 0)), 0);
+  EXPECT_EQ(form1.host.getProperty(form1.control(u"Command1", 2), u"BackColor"),
+            Value::int32(RGB(255, 0, 0)));
+}
+
+TEST_F(Win32Painting, ColoursTextBoxesCheckBoxesAndOptionButtons) {
+  constexpr COLORREF kYellow = RGB(255, 255, 0), kBlue = RGB(0, 0, 255);
+  constexpr COLORREF kGreen = RGB(0, 255, 0), kRed = RGB(255, 0, 0);
+  for (const auto& [name, index] : {std::pair{u"Text1", 0}, {u"Check1", 0}, {u"Option1", 1}}) {
+    set(name, static_cast<std::int16_t>(index), u"BackColor", Value::int32(kYellow));
+    set(name, static_cast<std::int16_t>(index), u"ForeColor", Value::int32(kBlue));
+  }
+  set(u"Text1", 1, u"BackColor", Value::int32(kGreen));
+  set(u"Text1", 1, u"ForeColor", Value::int32(kRed));
+  form1.host.refresh(form1.form);
+  const Capture shown(form1.window());
+  for (const auto& [name, index] : {std::pair{u"Text1", 0}, {u"Check1", 0}, {u"Option1", 1}}) {
+    SCOPED_TRACE(host::toUtf8(name));
+    const RECT area = place(name, static_cast<std::int16_t>(index));
+    EXPECT_GT(shown.count(area, kYellow), 100);
+    EXPECT_GT(shown.count(area, kBlue), 5);
+  }
+  EXPECT_GT(shown.count(place(u"Text1", 1), kGreen), 100);
+  EXPECT_GT(shown.count(place(u"Text1", 1), kRed), 5);
+}
+
+// Text1(0) lies at 16, 112: skinned flat with a single line, or sunken in 3-D.
+TEST_F(Win32Painting, FramesATextBoxFlatOrSunken) {
+  const Capture flat(form1.window());
+  const COLORREF line = flat.at(16, 124);
+  EXPECT_EQ(flat.at(120, 124), line);
+  EXPECT_NE(line, kBlanco);
+  EXPECT_EQ(flat.at(17, 124), kBlanco) << "one pixel wide";
+  set(u"Text1", 0, u"Appearance", Value::int16(1));
+  refresh(u"Text1", 0);
+  const Capture sunken(form1.window());
+  EXPECT_EQ(sunken.at(16, 124), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(sunken.at(17, 124), GetSysColor(COLOR_3DDKSHADOW));
+  EXPECT_EQ(sunken.at(120, 124), GetSysColor(COLOR_BTNHIGHLIGHT));
+}
+
+// The focused "Aceptar" (312, 48) draws its ring three pixels in, standing out from any face.
+TEST_F(Win32Painting, DrawsTheFocusRingAtLeastThreeToOneAgainstTheFace) {
+  for (const COLORREF face : {kColorBoton, kBlanco, RGB(128, 128, 128), RGB(20, 20, 20)}) {
+    set(u"Command1", 0, u"BackColor", Value::int32(static_cast<host::ColorValue>(face)));
+    refresh(u"Command1", 0);
+    const Capture shown(form1.window());
+    EXPECT_EQ(shown.at(312 + 20, 48 + 1), face);
+    const COLORREF ring = shown.at(312 + 20, 48 + 3);
+    EXPECT_GE(host::contrast(rgb(ring), rgb(face)), 3.0) << std::hex << face;
+    EXPECT_EQ(shown.at(312 + 3, 48 + 20), ring);
+  }
+}
+
+}  // namespace
+}  // namespace winbench

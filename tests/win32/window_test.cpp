@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <string>
+
+#include "tests/win32/form1_window.h"
+
+namespace winbench {
+namespace {
+
+struct Expected {
+  const char16_t* name;
+  std::optional<std::int16_t> index;
+  const wchar_t* windowClass;
+  LONG buttonType;  // for buttons
+  RECT pixels;      // left, top, right, bottom at 96 dots per inch
+};
+
+// The thirteen controls in tab order, with their pixels at 96 dots per inch.
+const Expected kInTabOrder[] = {
+    {u"Command1", 0, L"button", BS_OWNERDRAW, {312, 48, 457, 89}},
+    {u"Command1", 22, L"button", BS_OWNERDRAW, {160, 48, 305, 89}},
+    {u"Command1", 4, L"button", BS_OWNERDRAW, {0, 48, 145, 89}},
+    {u"Command1", 1, L"button", BS_OWNERDRAW, {312, 0, 457, 41}},
+    {u"Command1", 2, L"button", BS_OWNERDRAW, {0, 0, 145, 41}},
+    {u"Command1", 3, L"button", BS_OWNERDRAW, {160, 0, 305, 41}},
+    {u"Text1", 0, L"edit", 0, {16, 112, 121, 137}},
+    {u"Text1", 1, L"edit", 0, {136, 112, 241, 137}},
+    {u"Option1", 0, L"button", BS_AUTORADIOBUTTON, {8, 160, 113, 177}},
+    {u"Option1", 1, L"button", BS_AUTORADIOBUTTON, {136, 160, 241, 177}},
+    {u"Check1", 0, L"button", BS_AUTOCHECKBOX, {16, 200, 113, 233}},
+    {u"Check1", 1, L"button", BS_AUTOCHECKBOX, {152, 208, 249, 241}},
+    {u"cmdProbar", std::nullopt, L"button", BS_OWNERDRAW, {360, 216, 497, 257}},
+};
+
+std::wstring lowerClassOf(HWND window) {
+  wchar_t name[64]{};
+  GetClassNameW(window, name, 64);
+  std::wstring lower;
+  for (const wchar_t* c = name; *c; ++c) lower.push_back(static_cast<wchar_t>(std::towlower(*c)));
+  return lower;
+}
+
+LONG_PTR styleOf(HWND window) {
+  return GetWindowLongPtrW(window, GWL_STYLE);
+}
+
+TEST(Win32Window, IsATopLevelWindowOfItsOwnClassWithA512By339ClientArea) {
+  Form1Window form1;
+  EXPECT_EQ(lowerClassOf(form1.window()), L"skinbenchform");
+  EXPECT_EQ(GetParent(form1.window()), nullptr);
+  EXPECT_TRUE(styleOf(form1.window()) & WS_CAPTION);
+  RECT client{};
+  GetClientRect(form1.window(), &client);
+  EXPECT_EQ(client.right, 512);
+  EXPECT_EQ(client.bottom, 339);
+  EXPECT_EQ(form1.caption(), "Form1");
+}
+
+// The children in window order are the controls in tab order, each of the right class and
+// style, at its pixels, a tab stop, and the two option buttons one group.
+TEST(Win32Window, StacksTheThirteenControlsInTabOrderAtTheirPixels) {
+  Form1Window form1;
+  HWND child = GetWindow(form1.window(), GW_CHILD);
+  for (const Expected& expected : kInTabOrder) {
+    SCOPED_TRACE(host::toUtf8(expected.name) + std::to_string(expected.index.value_or(-1)));
+    ASSERT_EQ(child, form1.child(expected.name, expected.index));
+    EXPECT_EQ(lowerClassOf(child), expected.windowClass);
+    if (expected.buttonType) {
+      EXPECT_EQ(styleOf(child) & BS_TYPEMASK, expected.buttonType);
+    }
+    const RECT place = form1.placeOf(child);
+    EXPECT_EQ(place.left, expected.pixels.left);
+    EXPECT_EQ(place.top, expected.pixels.top);
+    EXPECT_EQ(place.right, expected.pixels.right);
+    EXPECT_EQ(place.bottom, expected.pixels.bottom);
+    EXPECT_TRUE(styleOf(child) & WS_TABSTOP);
+    const bool secondOption = expected.name == std::u16string_view(u"Option1") && expected.index == 1;
+    EXPECT_EQ((styleOf(child) & WS_GROUP) != 0, !secondOption);
+    child = GetWindow(child, GW_HWNDNEXT);
+  }
+  EXPECT_EQ(child, nullptr);
+  const HWND text = form1.child(u"Text1", 0);
+  EXPECT_FALSE(styleOf(text) & ES_MULTILINE);
+}
+
+// Real key presses: the focus starts on tab position 0, Tab walks the tab positions and wraps,
+// Shift+Tab walks back, and an arrow key moves between the two option buttons and chooses.
+TEST(Win32Window, TakesTheKeyboardInTabOrderFromTabPositionZero) {
+  Form1Window form1;
+  EXPECT_EQ(GetFocus(), form1.child(u"Command1", 0));
+  for (std::size_t step = 1; step <= std::size(kInTabOrder); ++step) {
+    const Expected& next = kInTabOrder[step % std::size(kInTabOrder)];
+    form1.key(VK_TAB);
+    const HWND wanted = form1.child(next.name, next.index);
+    EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == wanted; })) << "Tab " << step;
+  }
+  form1.key(VK_TAB, true);
+  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == form1.child(u"cmdProbar"); }));
+  const HWND first = form1.child(u"Option1", 0), second = form1.child(u"Option1", 1);
+  SetFocus(first);
+  form1.key(VK_DOWN);
+  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == second; }));
+  EXPECT_EQ(SendMessageW(second, BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+// Switching a button between the platform's look and the host's keeps the window, and with it
+// the caption, the place, the tab position, the enabled state and the focus.
+TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {
+  Form1Window form1;
+  const HWND aceptar = form1.child(u"Command1", 0);
+  ASSERT_EQ(GetFocus(), aceptar);
+  const RECT before = form1.placeOf(aceptar);
+  for (const std::int16_t style : {0, 1}) {
+    form1.host.setProperty(form1.control(u"Command1", 0), u"Style", host::Value::int16(style));
+    form1.pump();
+    EXPECT_EQ(styleOf(aceptar) & BS_TYPEMASK, style == 1 ? BS_OWNERDRAW : BS_PUSHBUTTON);
+    EXPECT_EQ(form1.host.getProperty(form1.control(u"Command1", 0), u"Caption"),
+              host::Value::text(u"Aceptar"));
+    const RECT after = form1.placeOf(aceptar);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_EQ(GetWindow(form1.window(), GW_CHILD), aceptar);
+    EXPECT_TRUE(IsWindowEnabled(aceptar));
+    EXPECT_EQ(GetFocus(), aceptar);
+  }
+}
+
+}  // namespace
+}  // namespace winbench
