@@ -264,6 +264,16 @@ def start_section(where, runs, start):
             table(["", "Program", "Minimal Qt", "Ratio", "Target", ""], rows))
 
 
+# The Windows section, written by bench/win32/performance.py at the end of the same file.
+WINDOWS_BEGIN = "<!-- Windows benchmarks: written by bench/win32/performance.py -->"
+
+
+def kept_windows_section(path):
+    """The Windows section of the previous file, so that refreshing the Qt figures keeps it."""
+    text = path.read_text() if path.exists() else ""
+    return "\n" + WINDOWS_BEGIN + text.split(WINDOWS_BEGIN, 1)[1] if WINDOWS_BEGIN in text else ""
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--build", required=True, type=Path)
@@ -303,7 +313,8 @@ def main():
         notes.read_text().strip(),
     ]
     options.out.parent.mkdir(parents=True, exist_ok=True)
-    options.out.write_text("\n\n".join(parts) + "\n")
+    windows = kept_windows_section(options.out)
+    options.out.write_text("\n\n".join(parts) + "\n" + windows)
     print(f"wrote {options.out}")
 
 

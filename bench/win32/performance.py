@@ -1,0 +1,261 @@
+#!/usr/bin/env python3
+"""Runs the Windows benchmarks under Wine and writes their section of docs/performance.md.
+
+    bench/win32/performance.py --build BUILD_DIR [--quick] [--runs N] [--out FILE]
+
+BUILD_DIR is the 64-bit Windows build (build-windows-x64/). Start-up: skinbench.exe's code in a
+bench-only entry and the bare Win32 program, each ending right after its first painted frame,
+run as whole processes under 64-bit Wine in a virtual X server with openbox, taken in turn. Memory: the peak
+resident memory of each of those processes. A press of "PROBAR": timed inside the process, on
+the Win32 host. --quick runs a few of each as a smoke test; its figures mean nothing, and it
+writes to the build folder unless --out says otherwise.
+"""
+
+import argparse
+import os
+import random
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from performance import VirtualDisplay, table, verdict  # noqa: E402  (the Qt benchmarks' script)
+
+START_PROGRAMS = ("skinbench_first_paint.exe", "bare_first_paint.exe")
+PRESS_PROGRAM = "press_bench.exe"
+TARGET_START_TIME = 1.10
+TARGET_START_MEMORY = 1.05
+TARGET_PRESS_US = 2000.0
+BEGIN = "<!-- Windows benchmarks: written by bench/win32/performance.py -->"
+END = "<!-- end of the Windows benchmarks -->"
+
+
+class Failure(Exception):
+    """A measurement that cannot be made: reported on one line, and nothing is written."""
+
+
+class WindowManager:
+    """openbox on the display, as on a desktop: without a window manager Wine waits two seconds
+    for one whenever a window that was shown is destroyed, which would swamp a start-up."""
+
+    CONFIG = Path(__file__).resolve().parents[2] / "tests/e2e_win32/openbox.xml"
+
+    def __init__(self, display):
+        self.env = dict(os.environ, DISPLAY=display)
+
+    def __enter__(self):
+        try:
+            self.process = subprocess.Popen(["openbox", "--config-file", str(self.CONFIG)],
+                                            env=self.env, stdout=subprocess.DEVNULL,
+                                            stderr=subprocess.DEVNULL)
+        except FileNotFoundError:
+            raise Failure("openbox is missing (scripts/deps.sh windows)") from None
+        for _ in range(100):
+            check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                   capture_output=True, text=True)
+            if "window id" in check.stdout:
+                return self
+            time.sleep(0.1)
+        self.__exit__()
+        raise Failure("openbox did not start")
+
+    def __exit__(self, *exc):
+        self.process.terminate()
+        self.process.wait()
+
+
+def wine_loader():
+    for candidate in (shutil.which("wine64"), "/usr/lib/wine/wine64", shutil.which("wine")):
+        if candidate and os.access(candidate, os.X_OK):
+            return candidate
+    raise Failure("64-bit Wine is missing (scripts/deps.sh windows)")
+
+
+class WinePrefix:
+    """A Wine prefix of the benchmarks' own, with a server that stays up for the whole run, so
+    that no run pays for starting it; the server and whatever is left in the prefix end with it."""
+
+    def __init__(self, path, display):
+        self.path = path
+        self.env = dict(os.environ, WINEPREFIX=str(path), WINEDEBUG="-all",
+                        WINEDLLOVERRIDES="mscoree,mshtml=", DISPLAY=display)
+        self.loader = wine_loader()
+        self.server = shutil.which("wineserver") or "/usr/lib/wine/wineserver64"
+
+    def __enter__(self):
+        ready = self.path / ".skinbench-ready"
+        if not ready.exists():
+            shutil.rmtree(self.path, ignore_errors=True)
+            boot = subprocess.run([self.loader, "wineboot", "-i"], env=self.env,
+                                  capture_output=True, text=True)
+            if boot.returncode != 0:
+                raise Failure(f"could not make the Wine prefix {self.path}: {boot.stderr.strip()}")
+            subprocess.run([self.server, "-w"], env=self.env, check=False)
+            ready.touch()
+        subprocess.run([self.server, "-p"], env=self.env, check=True)
+        return self
+
+    def __exit__(self, *exc):
+        subprocess.run([self.server, "-k"], env=self.env, check=False)
+        subprocess.run([self.server, "-w"], env=self.env, check=False)
+
+    def version(self):
+        run = subprocess.run([self.loader, "--version"], capture_output=True, text=True)
+        return run.stdout.strip() or "?"
+
+
+def run_once(prefix, program, arguments=()):
+    """Wall time from exec to exit (ms) and peak resident memory (KiB) of one whole process."""
+    start = time.perf_counter()
+    process = subprocess.Popen([prefix.loader, str(program), *arguments], env=prefix.env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    watchdog = threading.Timer(60, process.kill)
+    watchdog.start()
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = time.perf_counter() - start
+    watchdog.cancel()
+    errors = process.stderr.read().decode(errors="replace").strip()
+    process.stderr.close()
+    code = os.waitstatus_to_exitcode(status)
+    if code != 0:
+        raise Failure(f"{program.name} ended with status {code}" + (f": {errors}" if errors else ""))
+    return elapsed * 1e3, usage.ru_maxrss
+
+
+def measure_start_up(prefix, folder, runs, warm_up):
+    samples = {name: [] for name in START_PROGRAMS}
+    # As for the Qt programs: a random pause before each run lets the timer tick fall anywhere
+    # in it, and taking the programs in turn spreads any drift of the machine over both.
+    phase = random.Random(1)
+    for turn in range(warm_up + runs):
+        for name in START_PROGRAMS:
+            time.sleep(phase.uniform(0, 0.012))
+            sample = run_once(prefix, folder / name)
+            if turn >= warm_up:
+                samples[name].append(sample)
+    return {name: (statistics.median(v[0] for v in values),
+                   statistics.median(v[1] for v in values)) for name, values in samples.items()}
+
+
+def measure_presses(prefix, folder, repeats):
+    """The press benchmark prints one line per method: "press N MICROSECONDS"."""
+    run = subprocess.run([prefix.loader, str(folder / PRESS_PROGRAM), str(repeats)],
+                         env=prefix.env, capture_output=True, text=True, timeout=600)
+    if run.returncode != 0:
+        raise Failure(f"{PRESS_PROGRAM} ended with status {run.returncode}: {run.stderr.strip()}")
+    presses = {int(m[1]): float(m[2]) for m in re.finditer(r"^press (\d+) ([\d.]+)\s*$",
+                                                             run.stdout, re.MULTILINE)}
+    if sorted(presses) != list(range(1, 11)):
+        raise Failure(f"{PRESS_PROGRAM} did not report all ten methods: {run.stdout.strip()}")
+    return presses
+
+
+def compiler_version():
+    for name in ("x86_64-w64-mingw32-g++-posix", "x86_64-w64-mingw32-g++"):
+        if shutil.which(name):
+            line = subprocess.run([name, "--version"], capture_output=True,
+                                  text=True).stdout.splitlines()
+            return line[0] if line else name
+    return "?"
+
+
+def build_type(build):
+    cache = build / "CMakeCache.txt"
+    if cache.exists():
+        match = re.search(r"^CMAKE_BUILD_TYPE:\w+=(.*)$", cache.read_text(), re.MULTILINE)
+        if match:
+            return match[1] or "(none)"
+    return "?"
+
+
+def section(build, wine, runs, start, presses, quick):
+    program_ms, program_kib = start["skinbench_first_paint.exe"]
+    bare_ms, bare_kib = start["bare_first_paint.exe"]
+    time_ratio = program_ms / bare_ms
+    memory_ratio = program_kib / bare_kib
+    start_rows = [
+        ["Time to the first painted frame (ms)", f"{program_ms:.1f}", f"{bare_ms:.1f}",
+         f"{time_ratio:.2f}", f"≤ {TARGET_START_TIME:.2f}", verdict(time_ratio <= TARGET_START_TIME)],
+        ["Peak resident memory (MiB)", f"{program_kib / 1024:.1f}", f"{bare_kib / 1024:.1f}",
+         f"{memory_ratio:.2f}", f"≤ {TARGET_START_MEMORY:.2f}",
+         verdict(memory_ratio <= TARGET_START_MEMORY)],
+    ]
+    press_rows = [[method, f"{presses[method]:.0f}", f"< {TARGET_PRESS_US:.0f} µs",
+                   verdict(presses[method] < TARGET_PRESS_US)] for method in range(1, 11)]
+    setting = [
+        ("Wine", f"{wine}, 64-bit, in a virtual X server (Xvfb) with openbox"),
+        ("Compiler", compiler_version()),
+        ("Build", f"windows-x64, {build_type(build)}"),
+        ("Date", time.strftime("%Y-%m-%dT%H:%M:%S+00:00", time.gmtime())),
+    ]
+    quick_note = " Quick mode: a smoke test, these figures mean nothing." if quick else ""
+    return "\n\n".join([
+        BEGIN + "\n## Windows (under Wine)\n\nWritten by `bench/win32/run.sh` on the machine "
+        "above; run it again to refresh." + quick_note,
+        table(["", ""], setting),
+        "### Start-up and memory\n\nWhole processes under Wine, from exec to exit right after "
+        f"the first painted frame of the window; median of {runs} runs of each, taken in turn, "
+        "each after a random pause of up to 12 ms. The program is its own code in a bench-only "
+        "entry; the bare program is plain Win32 code that shows the same thirteen standard "
+        "controls in a window of the same size. Memory is each process's peak resident size, "
+        "Wine's own libraries included.",
+        table(["", "Program", "Bare Win32", "Ratio", "Target", ""], start_rows),
+        '### A press of "PROBAR"\n\nOne press running each method on Form1 on the Win32 host, '
+        "through the button's click, including the painting that follows (messages processed "
+        "until none is pending); median, timed inside the process.",
+        table(["Method", "Press (µs)", "Target", ""], press_rows) + "\n" + END,
+    ])
+
+
+def write_section(path, text):
+    """Puts the section in place of its previous version, or at the end of the file."""
+    old = path.read_text() if path.exists() else "# Performance\n"
+    if BEGIN in old and END in old:
+        head, rest = old.split(BEGIN, 1)
+        new = head + text + rest.split(END, 1)[1]
+    else:
+        new = old.rstrip("\n") + "\n\n" + text + "\n"
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_text(new)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", required=True, type=Path)
+    parser.add_argument("--out", type=Path, help="default: docs/performance.md, or "
+                        "BUILD_DIR/bench/win32/performance-quick.md with --quick")
+    parser.add_argument("--quick", action="store_true")
+    parser.add_argument("--runs", type=int, default=40, help="start-ups of each program")
+    options = parser.parse_args()
+    folder = options.build / "bench" / "win32"
+    if options.out is None:
+        options.out = (folder / "performance-quick.md" if options.quick else
+                       Path(__file__).resolve().parents[2] / "docs/performance.md")
+    runs, warm_up, repeats = (2, 1, 3) if options.quick else (max(options.runs, 30), 3, 201)
+    try:
+        for name in (*START_PROGRAMS, PRESS_PROGRAM):
+            if not (folder / name).exists():
+                raise Failure(f"{folder / name} is not built")
+        with tempfile.TemporaryDirectory() as scratch, VirtualDisplay(Path(scratch)) as x:
+            if not x.display:
+                raise Failure("no virtual X server could be started (Xvfb)")
+            with WindowManager(x.display), WinePrefix(folder / "wine-prefix", x.display) as prefix:
+                start = measure_start_up(prefix, folder, runs, warm_up)
+                presses = measure_presses(prefix, folder, repeats)
+                wine = prefix.version()
+    except (Failure, subprocess.SubprocessError, OSError) as error:
+        print(f"bench/win32/performance.py: {error}", file=sys.stderr)
+        return 1
+    write_section(options.out, section(options.build, wine, runs, start, presses, options.quick))
+    print(f"wrote {options.out}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
