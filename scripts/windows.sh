@@ -36,5 +36,7 @@ if $run; then
   # The emulator wrapper that the tests use: Wine's prefix inside the build folder, and a virtual
   # X server when there is no display.
   echo "== Starting build-windows-x64/app/skinbench.exe under Wine"
+  [ -n "${DISPLAY:-}" ] ||
+    echo "   no display: it runs in a virtual X server of its own; end it with Ctrl+C"
   exec "$root/tests/support/wine_run.sh" "$root/build-windows-x64/app/skinbench.exe"
 fi
