@@ -7,12 +7,13 @@
 #include <optional>
 #include <string>
 
+#include "host/control_members.h"
 #include "host/handles.h"
 #include "host/value.h"
 
 namespace host::qt {
 
-enum class ControlType { CommandButton, TextBox, CheckBox, OptionButton };
+using ControlType = host::ControlType;
 struct MemberTable;
 
 // What the host keeps of one control besides its widget: the values that Qt does not hold in

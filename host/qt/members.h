@@ -29,8 +29,7 @@ struct MemberTable {
 
 const MemberTable& membersOf(ControlType type);
 
-// The control type a definition's type name stands for; empty for a name we do not know.
-std::optional<ControlType> controlTypeNamed(TextView typeName);
+using host::controlTypeNamed;
 
 // Creates the widget of a control type, as a child of `parent`, with the host's defaults.
 QWidget* createWidget(Control& control, QWidget* parent);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "host/control_members.h"
 #include "host/handles.h"
 #include "host/value.h"
 #include "host/win32/control_window.h"
@@ -13,7 +14,7 @@
 
 namespace host::win32 {
 
-enum class ControlType { CommandButton, TextBox, CheckBox, OptionButton };
+using ControlType = host::ControlType;
 struct MemberTable;
 
 // What the host keeps of one control besides its window: the values the platform does not hold

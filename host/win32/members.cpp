@@ -1,7 +1,9 @@
 #include "host/win32/members.h"
 
+#include <stdexcept>
 #include <vector>
 
+#include "host/control_members.h"
 #include "host/error.h"
 #include "host/win32/convert.h"
 
@@ -249,60 +251,74 @@ void move(Control& c, std::span<const Value> arguments) {
 
 // --- the tables ----------------------------------------------------------------------------
 
-struct PropertyRow {
+// This host's platform calls for each member; which type has which member, of what kind and
+// whether it may be set, is every host's one definition (host/control_members.h).
+struct Accessor {
   const char16_t* name;
-  Property property;
+  ValueKind kind;
+  Value (*get)(const Control&);
+  void (*set)(Control&, const Value&);
 };
 
-const std::vector<PropertyRow>& commonProperties() {
-  static const std::vector<PropertyRow> rows{
-      {u"Name", {ValueKind::Text, getName, nullptr}},
-      {u"Index", {ValueKind::Int16, getIndex, nullptr}},
-      {u"Left", {ValueKind::Number, getLeft, setLeft}},
-      {u"Top", {ValueKind::Number, getTop, setTop}},
-      {u"Width", {ValueKind::Number, getWidth, setWidth}},
-      {u"Height", {ValueKind::Number, getHeight, setHeight}},
-      {u"Enabled", {ValueKind::Boolean, getEnabled, setEnabled}},
-      {u"Visible", {ValueKind::Boolean, getVisible, setVisible}},
-      {u"BackColor", {ValueKind::Int32, getBackColor, setBackColor}},
-      {u"ForeColor", {ValueKind::Int32, getForeColor, setForeColor}},
-      {u"TabIndex", {ValueKind::Int16, getTabIndex, setTabIndex}},
-      {u"Appearance", {ValueKind::Int16, getAppearance, setAppearance}},
-  };
-  return rows;
+constexpr Accessor kAccessors[] = {
+    {u"Name", ValueKind::Text, getName, nullptr},
+    {u"Index", ValueKind::Int16, getIndex, nullptr},
+    {u"Left", ValueKind::Number, getLeft, setLeft},
+    {u"Top", ValueKind::Number, getTop, setTop},
+    {u"Width", ValueKind::Number, getWidth, setWidth},
+    {u"Height", ValueKind::Number, getHeight, setHeight},
+    {u"Enabled", ValueKind::Boolean, getEnabled, setEnabled},
+    {u"Visible", ValueKind::Boolean, getVisible, setVisible},
+    {u"BackColor", ValueKind::Int32, getBackColor, setBackColor},
+    {u"ForeColor", ValueKind::Int32, getForeColor, setForeColor},
+    {u"TabIndex", ValueKind::Int16, getTabIndex, setTabIndex},
+    {u"Appearance", ValueKind::Int16, getAppearance, setAppearance},
+    {u"Caption", ValueKind::Text, getWindowText, setWindowTextTo},
+    {u"Style", ValueKind::Int16, getStyle, setStyle},
+    {u"Text", ValueKind::Text, getWindowText, setWindowTextTo},
+    {u"BorderStyle", ValueKind::Int16, getBorderStyle, setBorderStyle},
+    {u"Value", ValueKind::Int16, getCheckValue, setCheckValue},
+    {u"Value", ValueKind::Boolean, getOptionValue, setOptionValue},
+};
+
+struct MethodCall {
+  const char16_t* name;
+  void (*call)(Control&, std::span<const Value>);
+};
+
+constexpr MethodCall kMethodCalls[] = {{u"Refresh", refresh}, {u"Move", move}};
+
+Property bind(const PropertyShape& shape) {
+  for (const Accessor& accessor : kAccessors) {
+    if (TextView(accessor.name) == shape.name && accessor.kind == shape.kind) {
+      return Property{shape.kind, accessor.get, shape.settable ? accessor.set : nullptr};
+    }
+  }
+  throw std::logic_error("no accessor for a member of the shared definition");
 }
 
-std::vector<PropertyRow> ownProperties(ControlType type) {
-  switch (type) {
-    case ControlType::CommandButton:
-      return {{u"Caption", {ValueKind::Text, getWindowText, setWindowTextTo}},
-              {u"Style", {ValueKind::Int16, getStyle, setStyle}}};
-    case ControlType::TextBox:
-      return {{u"Text", {ValueKind::Text, getWindowText, setWindowTextTo}},
-              {u"BorderStyle", {ValueKind::Int16, getBorderStyle, setBorderStyle}}};
-    case ControlType::CheckBox:
-      return {{u"Caption", {ValueKind::Text, getWindowText, setWindowTextTo}},
-              {u"Value", {ValueKind::Int16, getCheckValue, setCheckValue}}};
-    case ControlType::OptionButton:
-      return {{u"Caption", {ValueKind::Text, getWindowText, setWindowTextTo}},
-              {u"Value", {ValueKind::Boolean, getOptionValue, setOptionValue}}};
+Method bind(const MethodShape& shape) {
+  for (const MethodCall& method : kMethodCalls) {
+    if (TextView(method.name) == shape.name) {
+      return Method{shape.minArguments, shape.maxArguments, method.call};
+    }
   }
-  return {};
+  throw std::logic_error("no call for a method of the shared definition");
 }
 
 MemberTable buildTable(ControlType type) {
   MemberTable table;
-  for (const PropertyRow& row : commonProperties()) table.properties.add(row.name, row.property);
-  for (const PropertyRow& row : ownProperties(type)) table.properties.add(row.name, row.property);
-  table.methods.add(u"Refresh", Method{0, 0, refresh});
-  table.methods.add(u"Move", Method{1, 4, move});
+  for (const PropertyShape& shape : commonProperties())
+    table.properties.add(shape.name, bind(shape));
+  for (const PropertyShape& shape : ownProperties(type))
+    table.properties.add(shape.name, bind(shape));
+  for (const MethodShape& shape : controlMethods()) table.methods.add(shape.name, bind(shape));
   return table;
 }
 
-// Each type: its name, its window class and styles, and the colours it reports before the
+// Each type: its window class and styles, and the colours it reports before the
 // program sets any (the platform's own: button face and text, or window and window text).
 struct TypeRow {
-  const char16_t* name;
   ControlType type;
   const wchar_t* windowClass;
   LONG_PTR styles;
@@ -316,12 +332,10 @@ constexpr ColorValue kWindow = systemColor(COLOR_WINDOW);
 constexpr ColorValue kWindowText = systemColor(COLOR_WINDOWTEXT);
 
 const TypeRow kTypes[] = {
-    {u"CommandButton", ControlType::CommandButton, L"BUTTON", BS_PUSHBUTTON, kButtonFace,
-     kButtonText},
-    {u"TextBox", ControlType::TextBox, L"EDIT", ES_LEFT | ES_AUTOHSCROLL, kWindow, kWindowText},
-    {u"CheckBox", ControlType::CheckBox, L"BUTTON", BS_AUTOCHECKBOX, kButtonFace, kButtonText},
-    {u"OptionButton", ControlType::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON, kButtonFace,
-     kButtonText},
+    {ControlType::CommandButton, L"BUTTON", BS_PUSHBUTTON, kButtonFace, kButtonText},
+    {ControlType::TextBox, L"EDIT", ES_LEFT | ES_AUTOHSCROLL, kWindow, kWindowText},
+    {ControlType::CheckBox, L"BUTTON", BS_AUTOCHECKBOX, kButtonFace, kButtonText},
+    {ControlType::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON, kButtonFace, kButtonText},
 };
 
 const TypeRow& rowOf(ControlType type) {
@@ -338,13 +352,6 @@ const MemberTable& membersOf(ControlType type) {
       buildTable(ControlType::OptionButton),
   };
   return tables[static_cast<int>(type)];
-}
-
-std::optional<ControlType> controlTypeNamed(TextView typeName) {
-  for (const TypeRow& row : kTypes) {
-    if (typeName == row.name) return row.type;
-  }
-  return std::nullopt;
 }
 
 LONG_PTR buttonStyleFor(std::int16_t style) {

@@ -20,8 +20,7 @@ struct Method {
   void (*call)(Control&, std::span<const Value>);
 };
 
-// The members of one control type, looked up by name when the program calls them. The names,
-// kinds and refusals are those of every host of ours.
+// The members of one control type, looked up by name when the program calls them.
 struct MemberTable {
   MemberList<Property> properties;
   MemberList<Method> methods;
@@ -29,8 +28,7 @@ struct MemberTable {
 
 const MemberTable& membersOf(ControlType type);
 
-// The control type a definition's type name stands for; empty for a name we do not know.
-std::optional<ControlType> controlTypeNamed(TextView typeName);
+using host::controlTypeNamed;
 
 // Creates the window of a control type as a child of `parent`, with the host's defaults, and
 // sets the control's default colours.
