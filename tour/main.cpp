@@ -29,11 +29,13 @@ int complain(int status, const QString& message) {
   return status;
 }
 
-// Offscreen unless the user names a platform (Qt's -platform beats the variable anyway).
+// Offscreen where the user chose no platform, neither with -platform nor in QT_QPA_PLATFORM.
 void defaultToOffscreen(int argc, char** argv) {
   for (int at = 1; at < argc; ++at) {
     if (std::strcmp(argv[at], "-platform") == 0 || std::strcmp(argv[at], "--platform") == 0) return;
   }
+  const char* chosen = std::getenv("QT_QPA_PLATFORM");
+  if (chosen && *chosen) return;
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
