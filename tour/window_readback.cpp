@@ -41,7 +41,6 @@ QImage comparable(const QImage& image) {
 }
 
 int differingPixels(const QImage& first, const QImage& second) {
-  if (first.size() != second.size()) return first.width() * first.height();
   int differing = 0;
   for (int y = 0; y < first.height(); ++y) {
     for (int x = 0; x < first.width(); ++x) differing += first.pixel(x, y) != second.pixel(x, y);
@@ -131,6 +130,18 @@ QImage checkedReadBack(QWidget& window) {
     painted = comparable(window.grab().toImage());
     return shown == painted;
   });
+  if (!agreed && shown.size() != painted.size()) {
+    // The offscreen platform does so at a scale factor other than 1.
+    throw ReadBackError(QStringLiteral("the %1 platform reads back %2x%3 of the window's %4x%5 "
+                                       "pixels, so its pixels cannot be read back reliably; "
+                                       "nothing was written")
+                            .arg(platform())
+                            .arg(shown.width())
+                            .arg(shown.height())
+                            .arg(painted.width())
+                            .arg(painted.height())
+                            .toStdString());
+  }
   if (!agreed) {
     throw ReadBackError(
         QStringLiteral("%1 of the window's %2 pixels as read back on the %3 platform differ from "
