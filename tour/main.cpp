@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/qt/platform_start.h"
 #include "tour/contact_sheet.h"
 #include "tour/options.h"
 #include "tour/staged_output.h"
@@ -120,7 +121,9 @@ int main(int argc, char** argv) {
   int qtArgc = static_cast<int>(forQt.size());
   forQt.push_back(nullptr);
   defaultToOffscreen(qtArgc, forQt.data());
+  host::qt::PlatformStart platform("skinbench-tour", qtArgc, forQt.data());
   QApplication application(qtArgc, forQt.data());
+  platform.opened();
   QApplication::setApplicationName(QStringLiteral("skinbench-tour"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/skinbench.ico")));
 

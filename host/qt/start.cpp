@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "host/qt/platform_start.h"
 #include "host/qt/qt_host.h"
 
 namespace host::qt {
@@ -46,7 +47,9 @@ int start(const Project& project, int argc, char** argv,
               << project.applicationName << " (Debian package xvfb)" << std::endl;
     return 1;
   }
+  PlatformStart platform(project.applicationName, argc, argv);
   QApplication application(argc, argv);
+  platform.opened();
   QApplication::setApplicationName(QString::fromStdString(project.applicationName));
   QApplication::setApplicationVersion(QString::fromStdString(project.version));
   if (!project.iconPath.empty()) {
