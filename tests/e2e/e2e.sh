@@ -2,7 +2,6 @@
 # Runs the built program in a virtual X server of its own and drives it with real input events.
 # Usage: e2e.sh smoke      PROGRAM
 #        e2e.sh full       PROGRAM SEND_CLOSE SHOTS_DIR
-#        e2e.sh screenshot PROGRAM OUTPUT.png
 # Every wait is bounded, and whatever the script started is ended on any way out.
 set -euo pipefail
 
@@ -260,17 +259,8 @@ run_full() {
   echo "PASSED: eleven presses, the sample controls, and a clean close with status 0"
 }
 
-run_screenshot() {
-  local output=$3
-  start_display
-  start_program
-  x import -window "$window" "png:$output"
-  echo "wrote $output"
-}
-
 case "$mode" in
   smoke) run_smoke ;;
   full) run_full "$@" ;;
-  screenshot) run_screenshot "$@" ;;
   *) fail "unknown mode $mode" ;;
 esac
