@@ -19,6 +19,8 @@ test_packages+=(openbox)
 test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
 # The screen-reader test: a real AT-SPI client in a private D-Bus session.
 test_packages+=(python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon)
+# The start tests meet a Wayland display with no compositor behind it through Qt's own plugin.
+test_packages+=(qt6-wayland)
 ci_packages=(mmdebstrap debian-archive-keyring git xvfb xdotool x11-utils)
 package_packages=(dpkg-dev file lintian appstream desktop-file-utils)
 

@@ -8,6 +8,7 @@
 
 #include "host/qt/platform_start.h"
 #include "host/qt/qt_host.h"
+#include "host/qt/window_watch.h"
 
 namespace host::qt {
 namespace {
@@ -61,6 +62,8 @@ int start(const Project& project, int argc, char** argv,
   QWidget& window = *host.widget(form);
   if (beforeShow) beforeShow(window);
   window.show();
+  WindowDestroyedWatch watch(window);
+  application.installNativeEventFilter(&watch);
   return QApplication::exec();
 }
 

@@ -11,41 +11,24 @@
 set -euo pipefail
 
 mode=$1
-scratch=$(mktemp -d)
-display_pid=""
 helpers=()
 
-cleanup() {
+# scratch, fail, step, start_display, and the cleanup on every way out. A failure shows
+# PROGRAM_LOG, which gathers what the tour and every helper here wrote to standard error.
+source "$(dirname "$0")/../support/harness.sh"
+
+desktop_cleanup() {
   local pid
-  for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null || true; done
-  if [ -n "$display_pid" ]; then kill "$display_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
+  for pid in "${helpers[@]}"; do end_process "$pid"; done
+  harness_cleanup
 }
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+trap desktop_cleanup EXIT
 
-# Says what failed and all that is known: the display, the X server's log, and what each program
-# started here wrote to its standard error.
-fail() {
-  local log
-  echo "FAIL: $*" >&2
-  echo "--- display: ${DISPLAY:-none}" >&2
-  for log in "$scratch"/*.log; do
-    [ -e "$log" ] || continue
-    echo "--- $(basename "$log"):" >&2
-    cat "$log" >&2
-  done
-  exit 1
-}
-
-source "$(dirname "$0")/../support/virtual_display.sh"
-
-# Starts a helper in the background, its standard error kept as $scratch/NAME.log.
+# Starts a helper in the background, its standard output kept as $scratch/NAME.out.
 start_helper() {
   local name=$1
   shift
-  "$@" >"$scratch/$name.out" 2>"$scratch/$name.log" &
+  "$@" >"$scratch/$name.out" 2>>"$PROGRAM_LOG" &
   helpers+=($!)
 }
 
@@ -58,13 +41,15 @@ start_openbox() {
   fail "openbox did not take over the display"
 }
 
-# Runs the tour with the Fusion style into $1, its streams into $scratch/$2.{out,log}; the rest
-# of the arguments go before the tour's own. Prints the exit status.
+# Runs the tour with the Fusion style into $1, its streams into $scratch/$2.{out,log}, the
+# latter also added to PROGRAM_LOG; the rest of the arguments go before the tour's own. Prints
+# the exit status.
 run_tour() {
   local out=$1 name=$2 status=0
   shift 2
   timeout 120 "$@" --style Fusion --out "$out" >"$scratch/$name.out" 2>"$scratch/$name.log" ||
     status=$?
+  { echo "--- the tour, $name:"; cat "$scratch/$name.log"; } >>"$PROGRAM_LOG"
   echo "$status"
 }
 
@@ -91,10 +76,9 @@ run_tour_equal() {
     grep -q '^## Fusion style on the xcb platform$' "$scratch/$run.out" ||
       fail "the $run run's summary does not name the xcb platform"
   done
-  if ! diff "$scratch/bare/verdicts.csv" "$scratch/openbox/verdicts.csv" >"$scratch/diff.log"; then
-    fail "the verdicts under openbox differ from those on the bare X server"
+  if ! diff "$scratch/bare/verdicts.csv" "$scratch/openbox/verdicts.csv" >&2; then
+    fail "the verdicts under openbox differ from those on the bare X server (above)"
   fi
-  rm "$scratch/diff.log"
   echo "PASSED: the tour's $(($(wc -l <"$scratch/bare/verdicts.csv") - 1)) verdicts under openbox" \
     "equal those on the bare X server"
 }
@@ -127,7 +111,7 @@ run_picture() {
   # The pointer in a corner, so that no button shows as hovered.
   xdotool mousemove 1023 767
   mkdir -m 700 "$scratch/runtime"
-  start_helper program env XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
+  start_helper skinbench env XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb \
     "$program" -style Fusion
   window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1) || true
   [ -n "$window" ] || fail "no window titled Form1 appeared"
