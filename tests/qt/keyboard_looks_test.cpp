@@ -1,8 +1,9 @@
-// Keyboard and legibility on the Qt host: where the focus starts, the focus ring on a graphical
-// button's faces, and the check and option indicators on the skinned form in a light and a dark
-// theme.
+// Keyboard, screen readers and legibility on the Qt host: where the focus starts, the focus ring
+// on a graphical button's faces, each control's place among the window's accessible children,
+// and the check and option indicators on the skinned form in a light and a dark theme.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -10,6 +11,8 @@
 #include <algorithm>
 #include <iostream>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "pixels.h"
 #include "ventana.h"
@@ -39,16 +42,19 @@ void activate(QWidget& window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-// Gives "Aceptar" the face `value` and the focus, and checks the ring against `face`.
-void expectRingStandsOut(qtbench::Form1Window& w, host::ColorValue value, const QColor& face) {
+// Gives "Aceptar" the face `value` and the focus, and checks that the ring shows in `ring`, and
+// plainly, on `face`.
+void expectRing(qtbench::Form1Window& w, host::ColorValue value, const QColor& face,
+                const QColor& ring) {
   activate(w.window());
   w.command1(0).setFocus();
   w.host.setProperty(w.control(u"Command1", 0), u"BackColor", Value::int32(value));
-  const QColor ring = firstInnerMark(qtbench::shown(w.command1(0)), face);
-  const double ratio = contrastRatio(ring, face);
-  std::cout << "focus ring " << describe(ring) << " on " << describe(face) << ": " << ratio
+  const QColor shown = firstInnerMark(qtbench::shown(w.command1(0)), face);
+  const double ratio = contrastRatio(shown, face);
+  std::cout << "focus ring " << describe(shown) << " on " << describe(face) << ": " << ratio
             << ":1\n";
-  EXPECT_GE(ratio, kLegible) << describe(ring) << " on " << describe(face);
+  EXPECT_EQ(describe(shown), describe(ring)) << "on " << describe(face);
+  EXPECT_GE(ratio, kLegible) << describe(shown) << " on " << describe(face);
 }
 
 QColor standardFace() {
@@ -66,10 +72,42 @@ TEST_F(Keyboard, FocusStartsOnTabPositionZero) {
   EXPECT_EQ(QApplication::focusWidget(), &w.command1(0));
 }
 
-// Every face the program gives a graphical button: the skin's, and the standard one.
-TEST_F(Keyboard, FocusRingStandsOutOnEveryFace) {
-  expectRingStandsOut(w, 0x00B48246, qtbench::kColorBoton);
-  expectRingStandsOut(w, host::systemColor(15), standardFace());
+// The faces the program gives a graphical button, the skin's and the standard one, and saturated
+// ones on which black and white may both pass but one stands out more.
+TEST_F(Keyboard, FocusRingIsBlackOrWhiteWhicheverStandsOutMoreOnEveryFace) {
+  const struct {
+    host::ColorValue value;
+    QColor face, ring;
+  } faces[] = {{0x00B48246, qtbench::kColorBoton, Qt::black},
+               {host::systemColor(15), standardFace(), Qt::black},
+               {0x000000FF, QColor(255, 0, 0), Qt::black},
+               {0x00FF0000, QColor(0, 0, 255), Qt::white},
+               {0x0000FFFF, QColor(255, 255, 0), Qt::black},
+               {0x0000FF00, QColor(0, 255, 0), Qt::black},
+               {0x00008000, QColor(0, 128, 0), Qt::white},
+               {0x00800080, QColor(128, 0, 128), Qt::white}};
+  for (const auto& face : faces) expectRing(w, face.value, face.face, face.ring);
+}
+
+// A screen reader asks a control for its index in the window and then for the window's child at
+// that index: both must name the same control, in tab order.
+TEST_F(Keyboard, EachAccessibleControlIsAtItsIndexInTabOrder) {
+  std::vector<std::pair<std::int16_t, QObject*>> tabOrder;
+  for (const host::ControlRef control : w.host.controlsOf(w.form)) {
+    tabOrder.emplace_back(w.host.getProperty(control, u"TabIndex").asInt16(),
+                          w.host.widget(control));
+  }
+  std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w.window());
+  ASSERT_EQ(window->childCount(), static_cast<int>(tabOrder.size()));
+  for (int i = 0; i < window->childCount(); ++i) {
+    QAccessibleInterface* child = window->child(i);
+    ASSERT_NE(child, nullptr) << i;
+    EXPECT_EQ(child->object(), tabOrder[static_cast<std::size_t>(i)].second) << i;
+    EXPECT_EQ(child->parent()->indexOfChild(child), i)
+        << child->text(QAccessible::Name).toStdString();
+  }
 }
 
 // A dark theme, as a desktop's platform theme hands it to the application.
@@ -192,7 +230,7 @@ TEST_F(DarkTheme, IndicatorsOnTheSkinnedFormShowPlainly) {
 }
 
 TEST_F(DarkTheme, FocusRingStandsOutOnTheThemesStandardFace) {
-  expectRingStandsOut(w, host::systemColor(15), standardFace());
+  expectRing(w, host::systemColor(15), standardFace(), Qt::white);
 }
 
 }  // namespace
