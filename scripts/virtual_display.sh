@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by scripts/start.sh and by the tests that need a real X server.
 #
 # start_virtual_display DIR: starts a virtual X server (Xvfb) on a display number that it picks

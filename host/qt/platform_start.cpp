@@ -177,7 +177,7 @@ const char* orNull(const std::string& text) {
 void replay(const std::vector<HeldMessage>& held, QtMessageHandler handler) {
   for (const HeldMessage& message : held) {
     const QMessageLogContext context(orNull(message.file), message.line, orNull(message.function),
-                                     message.category.c_str());
+                                     orNull(message.category));
     handler(message.type, context, message.text);
   }
 }

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the test scripts. Gives a scratch folder, step and fail, and a cleanup on every way
 # out that ends the program and the X server the test started (program_pid, display_pid) and
 # removes the scratch folder. A failure also shows what its diagnosis needs: the display, the X
