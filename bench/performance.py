@@ -80,16 +80,20 @@ class VirtualDisplay:
 
     def __init__(self, scratch):
         self.scratch = scratch
+        self.log = Path(scratch) / "xvfb.log"
         self.process = None
         self.display = None
 
     def __enter__(self):
         read_end, write_end = os.pipe()
         try:
-            self.process = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                 "-nolisten", "tcp"], pass_fds=(write_end,),
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            # -noreset: a server that resets when its last client leaves drops a program that
+            # is connecting at that moment, as the next start-up may be.
+            with open(self.log, "w") as log:
+                self.process = subprocess.Popen(
+                    ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
+                    stdout=log, stderr=subprocess.STDOUT)
         except FileNotFoundError:
             os.close(read_end)
             os.close(write_end)
@@ -107,11 +111,13 @@ class VirtualDisplay:
             self.process.wait()
 
 
-def run_once(path, env):
-    """Wall time from exec to exit, and peak resident memory in KiB."""
+def run_once(path, env, log):
+    """Wall time from exec to exit, and peak resident memory in KiB. A failure names the display
+    and shows the X server's log and the program's standard error."""
     start = time.perf_counter()
-    process = subprocess.Popen([str(path)], env=env, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+    with open(log, "w") as errors:
+        process = subprocess.Popen([str(path)], env=env, stdout=subprocess.DEVNULL,
+                                   stderr=errors)
     watchdog = threading.Timer(30, process.kill)
     watchdog.start()
     _, status, usage = os.wait4(process.pid, 0)
@@ -119,7 +125,11 @@ def run_once(path, env):
     watchdog.cancel()
     process.returncode = os.waitstatus_to_exitcode(status)
     if process.returncode != 0:
-        raise RuntimeError(f"{path.name} ended with status {process.returncode}")
+        server = Path(log).with_name("xvfb.log")
+        raise RuntimeError(
+            f"{path.name} ended with status {process.returncode} on display "
+            f"{env.get('DISPLAY', 'none')}\n--- its standard error:\n{Path(log).read_text()}"
+            f"--- the X server's log:\n{server.read_text() if server.exists() else ''}")
     return elapsed * 1e3, usage.ru_maxrss
 
 
@@ -144,7 +154,7 @@ def measure_start_up(bench_dir, quick, scratch):
             # Alternate the two programs so that any drift of the machine falls on both.
             for name in START_PROGRAMS:
                 time.sleep(phase.uniform(0, 0.012))
-                sample = run_once(bench_dir / name, env)
+                sample = run_once(bench_dir / name, env, Path(scratch) / "program.log")
                 if turn >= warm_up:
                     samples[name].append(sample)
     result = {}

@@ -16,9 +16,13 @@ run_packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
 display_packages=(xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev pkg-config libxcb1-dev)
 test_packages+=(xdotool x11-utils imagemagick valgrind python3)
+# A real window manager, for the tour and the pictures on a desktop.
+test_packages+=(openbox)
 test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
 # The screen-reader test: a real AT-SPI client in a private D-Bus session.
 test_packages+=(python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon)
+# The start tests meet a Wayland display with no compositor behind it through Qt's own plugin.
+test_packages+=(qt6-wayland)
 # MinGW-w64 (posix threads), GoogleTest's source, 64-bit Wine with the X libraries its display
 # driver loads, and what the tests of the Windows program drive it with.
 windows_packages=(cmake ninja-build python3 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)

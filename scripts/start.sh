@@ -37,21 +37,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM HUP
-# The server picks a free display number itself and writes it to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-  >"$scratch/xvfb.log" 2>&1 &
-display_pid=$!
-for ((tenth = 0; tenth < 100; tenth++)); do
-  [ -s "$scratch/display" ] && break
-  kill -0 "$display_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if [ ! -s "$scratch/display" ]; then
+source "$root/scripts/virtual_display.sh"
+if ! start_virtual_display "$scratch"; then
   cat "$scratch/xvfb.log" >&2
   echo "skinbench: the virtual X server did not start" >&2
   exit 1
 fi
-export DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 # Without a login session there is no runtime folder; Qt wants one of its own.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "host/qt/platform_start.h"
 #include "tour/contact_sheet.h"
 #include "tour/options.h"
 #include "tour/staged_output.h"
@@ -29,11 +30,13 @@ int complain(int status, const QString& message) {
   return status;
 }
 
-// Offscreen unless the user names a platform (Qt's -platform beats the variable anyway).
+// Offscreen where the user chose no platform, neither with -platform nor in QT_QPA_PLATFORM.
 void defaultToOffscreen(int argc, char** argv) {
   for (int at = 1; at < argc; ++at) {
     if (std::strcmp(argv[at], "-platform") == 0 || std::strcmp(argv[at], "--platform") == 0) return;
   }
+  const char* chosen = std::getenv("QT_QPA_PLATFORM");
+  if (chosen && *chosen) return;
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
@@ -118,7 +121,9 @@ int main(int argc, char** argv) {
   int qtArgc = static_cast<int>(forQt.size());
   forQt.push_back(nullptr);
   defaultToOffscreen(qtArgc, forQt.data());
+  host::qt::PlatformStart platform("skinbench-tour", qtArgc, forQt.data());
   QApplication application(qtArgc, forQt.data());
+  platform.opened();
   QApplication::setApplicationName(QStringLiteral("skinbench-tour"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/skinbench.ico")));
 

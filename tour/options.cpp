@@ -67,8 +67,11 @@ QString usage() {
       "                uses the platform's style and the verdicts every installed style\n"
       "  --help        this text\n"
       "\n"
-      "Runs offscreen unless a platform is given, e.g. -platform xcb for a real window.\n"
-      "Exit status: 0 done, 1 the tour failed, 2 bad options or an unwritable folder.\n");
+      "Runs offscreen unless a platform is chosen (-platform, or QT_QPA_PLATFORM), e.g.\n"
+      "-platform xcb for real windows; there it stops where the pixels it reads back are not\n"
+      "what was painted (a window covered, unmapped or off the screen).\n"
+      "Exit status: 0 done, 1 the tour failed or could not read its windows back reliably,\n"
+      "2 bad options or an unwritable folder.\n");
 }
 
 }  // namespace tour

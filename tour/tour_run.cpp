@@ -12,6 +12,7 @@
 #include "host/qt/qt_host.h"
 #include "testbench/form1.h"
 #include "tour/capturing_host.h"
+#include "tour/window_readback.h"
 
 namespace tour {
 namespace {
@@ -59,8 +60,7 @@ class Tour {
     };
     form_ = qtHost_.createForm(*project.startupForm);
     qtHost_.attachCode(form_, project);
-    window().show();
-    settle();
+    showActive(window());
     result_.frames.push_back(grab(window()));
     buttons_ = command1Buttons();
   }

@@ -125,11 +125,13 @@ QString caseWords(const CaseVerdict& verdict, const QSet<QRgb>& standard) {
   return parts.join(QStringLiteral("; "));
 }
 
+// Headed with the style and the platform the pixels were read on: one run reads them all on one.
 QString styleTable(const std::vector<CaseVerdict>& verdicts, const QString& style) {
   const QSet<QRgb> standard = standardFaces(verdicts, style);
-  QString text =
-      QStringLiteral("## %1\n\n| Method | From skinned | From standard |\n|---|---|---|\n")
-          .arg(style);
+  QString text = QStringLiteral(
+                     "## %1 style on the %2 platform\n\n| Method | From skinned | From standard "
+                     "|\n|---|---|---|\n")
+                     .arg(style, verdicts.front().platform);
   for (int method = 1; method <= kMethods; ++method) {
     const CaseVerdict* skinned = find(verdicts, style, Start::Skinned, method);
     const CaseVerdict* reset = find(verdicts, style, Start::Standard, method);

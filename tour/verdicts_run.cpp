@@ -2,10 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QScreen>
+#include <QGuiApplication>
 #include <QWidget>
 #include <cmath>
-#include <stdexcept>
 
 #include "host/error.h"
 #include "host/qt/convert.h"
@@ -13,6 +12,7 @@
 #include "testbench/form1.h"
 #include "tour/button_colours.h"
 #include "tour/tour_run.h"
+#include "tour/window_readback.h"
 
 namespace testbench {
 
@@ -28,16 +28,6 @@ namespace {
 
 constexpr int kStandardMethod = 10;
 constexpr int kPictureMargin = 4;
-
-// What the window system has been given to show for the window. The screen's grab reads it back
-// from the platform (on the offscreen platform, the backing store as last flushed) and paints
-// nothing of its own, unlike QWidget::grab(), which renders the widget afresh.
-QImage shownImage(QWidget& window) {
-  QScreen* screen = window.screen();
-  QImage image = screen ? screen->grabWindow(window.winId()).toImage() : QImage();
-  if (image.isNull()) throw std::runtime_error("this platform cannot read back a window");
-  return image;
-}
 
 QRect devicePixels(const QImage& image, const QRect& logical) {
   const qreal ratio = image.devicePixelRatio();
@@ -61,7 +51,7 @@ QRect captionRect(const QAbstractButton& button) {
 class Case {
  public:
   Case(const QString& style, Start start, int method)
-      : verdict_{style, start, method, {}, {}, 0, {}} {
+      : verdict_{style, QGuiApplication::platformName(), start, method, {}, {}, 0, {}} {
     qtHost_.setRefusalObserver([this](const host::HostError&) { ++refused_; });
   }
 
@@ -71,18 +61,22 @@ class Case {
       press(kStandardMethod);
       settle();
     }
-    const QImage before = shownImage(window());
+    // Before and after are checked against a fresh render; what the click's handler left on
+    // screen when it returned cannot be, so the watch makes sure nothing spoilt it.
+    const QImage before = checkedReadBack(window());
+    const ReadBackWatch watch(window());
     refused_ = 0;
     QImage atReturn;
     // Connected after the host's own handler, so it runs the moment that handler returns.
-    const auto watch = QObject::connect(&probar(), &QAbstractButton::clicked, &probar(),
-                                        [&] { atReturn = shownImage(window()); });
+    const auto atClick = QObject::connect(&probar(), &QAbstractButton::clicked, &probar(),
+                                          [&] { atReturn = readBack(window()); });
     press(verdict_.method);
-    QObject::disconnect(watch);
-    settle();
+    QObject::disconnect(atClick);
+    const QImage after = checkedReadBack(window());
+    watch.check();
     verdict_.refused = refused_;
     verdict_.title = window().windowTitle();
-    read(before, atReturn, shownImage(window()));
+    read(before, atReturn, after);
     return std::move(verdict_);
   }
 
@@ -91,8 +85,7 @@ class Case {
     const host::Project project = testbench::ProyectoForm1();
     form_ = qtHost_.createForm(*project.startupForm);
     qtHost_.attachCode(form_, project);
-    window().show();
-    settle();
+    showActive(window());
   }
 
   void press(int method) {

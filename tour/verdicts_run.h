@@ -33,6 +33,7 @@ struct ButtonVerdict {
 // One method applied once, through the click of PROBAR, to a freshly loaded Form1.
 struct CaseVerdict {
   QString style;
+  QString platform;  // the Qt platform the pixels were read on
   Start start = Start::Skinned;
   int method = 0;
   QString title;                       // the window's title after the press

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <stdexcept>
@@ -10,9 +9,9 @@
 
 #include "host/control_members.h"
 #include "host/error.h"
-#include "host/qt/contrast.h"
 #include "host/qt/convert.h"
 #include "host/qt/graphical_button.h"
+#include "host/qt/indicator.h"
 
 namespace host::qt {
 namespace {
@@ -49,26 +48,6 @@ void setRole(const Control& control, QPalette::ColorRole role, const QColor& col
 
 // --- colours, per type ---------------------------------------------------------------------------
 
-// A check box or option button draws its indicator in the base colour and its mark in the text
-// colour, both the theme's; the label in the window text colour, which "ForeColor" sets. On a
-// background of the program's own, a dark theme's base would show as a solid dark box, and its
-// light mark would vanish on a light box. So the indicator keeps the theme's base only where
-// that is as light or as dark as the background, and is white or black otherwise; the mark takes
-// the label's colour where that stands out on the indicator, and black or white otherwise.
-void fitIndicator(const Control& control) {
-  QPalette palette = control.widget->palette();
-  const QColor background = palette.color(control.widget->backgroundRole());
-  const QColor themeBase = QGuiApplication::palette().color(QPalette::Base);
-  const QColor fill =
-      isLight(themeBase) == isLight(background) ? themeBase : strongestAgainst(themeBase);
-  const QColor label = palette.color(QPalette::WindowText);
-  constexpr double kLegible = 3.0;
-  const QColor mark = contrast(label, fill) >= kLegible ? label : strongestAgainst(fill);
-  palette.setColor(QPalette::Base, fill);
-  palette.setColor(QPalette::Text, mark);
-  control.widget->setPalette(palette);
-}
-
 void applyBackColor(Control& control, const QColor& colour) {
   switch (control.type) {
     case ControlType::CommandButton:
@@ -83,7 +62,7 @@ void applyBackColor(Control& control, const QColor& colour) {
       // (the button role, not the window's).
       control.widget->setAutoFillBackground(true);
       setRole(control, control.widget->backgroundRole(), colour);
-      fitIndicator(control);
+      fitIndicator(as<QAbstractButton>(control));
       return;
   }
 }
@@ -99,7 +78,7 @@ void applyForeColor(Control& control, const QColor& colour) {
     case ControlType::CheckBox:
     case ControlType::OptionButton:
       setRole(control, QPalette::WindowText, colour);
-      fitIndicator(control);
+      fitIndicator(as<QAbstractButton>(control));
       return;
   }
 }

@@ -6,7 +6,9 @@
 #include <iostream>
 #include <string_view>
 
+#include "host/qt/platform_start.h"
 #include "host/qt/qt_host.h"
+#include "host/qt/window_watch.h"
 
 namespace host::qt {
 namespace {
@@ -46,7 +48,9 @@ int start(const Project& project, int argc, char** argv,
               << project.applicationName << " (Debian package xvfb)" << std::endl;
     return 1;
   }
+  PlatformStart platform(project.applicationName, argc, argv);
   QApplication application(argc, argv);
+  platform.opened();
   QApplication::setApplicationName(QString::fromStdString(project.applicationName));
   QApplication::setApplicationVersion(QString::fromStdString(project.version));
   if (!project.iconPath.empty()) {
@@ -58,6 +62,8 @@ int start(const Project& project, int argc, char** argv,
   QWidget& window = *host.widget(form);
   if (beforeShow) beforeShow(window);
   window.show();
+  WindowDestroyedWatch watch(window);
+  application.installNativeEventFilter(&watch);
   return QApplication::exec();
 }
 

@@ -63,9 +63,12 @@ desktop-file-validate "$tree"/usr/share/applications/*.desktop ||
 
 step "install, run and purge in a fresh Debian 12 root"
 fresh_root_make "$root"
+# The check and its helpers, laid out as in the checkout.
 checks=$root/tmp/package-check
-mkdir -p "$checks"
-cp -r "$repo/tests/package" "$repo/tests/support" "$deb" "$checks/"
-fresh_root_run "$root" bash /tmp/package-check/package/install_purge.sh \
+mkdir -p "$checks/tests" "$checks/scripts"
+cp -r "$repo/tests/package" "$repo/tests/support" "$checks/tests/"
+cp "$repo/scripts/virtual_display.sh" "$checks/scripts/"
+cp "$deb" "$checks/"
+fresh_root_run "$root" bash /tmp/package-check/tests/package/install_purge.sh \
   "/tmp/package-check/$(basename "$deb")"
 step "passed"

@@ -4,25 +4,11 @@
 # Usage: a11y.sh PROGRAM AT_SPI_BUS_LAUNCHER SEND_CLOSE PYTHON
 set -euo pipefail
 program=$1 launcher=$2 send_close=$3 python=$4
-scratch=$(mktemp -d)
-display_pid=""
-
-cleanup() {
-  if [ -n "$display_pid" ]; then kill "$display_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-source "$(dirname "$0")/../support/virtual_display.sh"
+source "$(dirname "$0")/../support/harness.sh"
 start_display
 mkdir -m 700 "$scratch/runtime"
 # Under AddressSanitizer, as in e2e.sh: libxkbcommon's counted strndup trips the strict check.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0"
 XDG_RUNTIME_DIR="$scratch/runtime" timeout 100 "$python" "$(dirname "$0")/a11y.py" \
-  "$program" "$launcher" "$send_close" "$scratch/program.log"
+  "$program" "$launcher" "$send_close" "$PROGRAM_LOG" ||
+  fail "the screen-reader check failed (status $?)"

@@ -1,43 +1,20 @@
 #!/usr/bin/env bash
 # Runs the built program in a virtual X server of its own and drives it with real input events.
-# Usage: e2e.sh smoke      PROGRAM
+# Usage: e2e.sh smoke      PROGRAM  (its window comes up; destroyed from outside, it ends)
 #        e2e.sh full       PROGRAM SEND_CLOSE SHOTS_DIR
-#        e2e.sh screenshot PROGRAM OUTPUT.png
 # Every wait is bounded, and whatever the script started is ended on any way out.
 set -euo pipefail
 
 mode=$1
 program=$2
-scratch=$(mktemp -d)
-display_pid=""
-program_pid=""
 window=""
 
-cleanup() {
-  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-  if [ -n "$display_pid" ]; then kill "$display_pid" 2>/dev/null || true; fi
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-fail() {
-  echo "FAIL: $*" >&2
-  if [ -s "$scratch/program.log" ]; then
-    echo "--- the program's output:" >&2
-    cat "$scratch/program.log" >&2
-  fi
-  exit 1
-}
-step() { echo "-- $*"; }
+# scratch, fail, step, start_display, and the cleanup on every way out.
+source "$(dirname "$0")/../support/harness.sh"
 
 # Every call into X gets a bound, so that a stuck server never hangs the test, and a failure
 # says which call it was.
 x() { timeout 10 "$@" || fail "'$*' failed with status $?"; }
-
-# start_display: a virtual X server of this test's own.
-source "$(dirname "$0")/../support/virtual_display.sh"
 
 # Starts the program on the X server with the Fusion style (deterministic pixels) and waits
 # for its window titled Form1; sets window to the window's id.
@@ -48,7 +25,7 @@ start_program() {
   # overflow. Later options win, so this turns just that check off.
   export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0"
   XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=xcb "$program" -style Fusion \
-    >"$scratch/program.log" 2>&1 &
+    >"$PROGRAM_LOG" 2>&1 &
   program_pid=$!
   window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1) || true
   [ -n "$window" ] || fail "no window titled Form1 appeared"
@@ -185,7 +162,7 @@ expect_exit_status_zero() {
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.1
   done
-  kill -0 "$program_pid" 2>/dev/null && fail "the program did not end after the close request"
+  kill -0 "$program_pid" 2>/dev/null && fail "the program did not end once its window was closed"
   wait "$program_pid" || status=$?
   program_pid=""
   [ "$status" -eq 0 ] || fail "the program exited with status $status"
@@ -197,7 +174,12 @@ run_smoke() {
   start_display
   start_program
   [ "$(title)" = "Form1" ] || fail "the title is '$(title)'"
-  echo "PASSED: window Form1 is up on $DISPLAY (id $window)"
+  echo "window Form1 is up on $DISPLAY (id $window)"
+  step "destroying the window from another client, as xdotool windowclose does"
+  x xdotool windowclose "$window"
+  expect_exit_status_zero
+  if grep -q . "$PROGRAM_LOG"; then fail "the program wrote to its output"; fi
+  echo "PASSED: window Form1 came up; destroyed from outside, the program ended with status 0"
 }
 
 # Presses PROBAR with the pointer, waits for the title to change and checks the new one.
@@ -256,21 +238,12 @@ run_full() {
   step "closing the window (WM_DELETE_WINDOW, as a window manager's close button sends)"
   x "$send_close" "$window" || fail "the close request could not be sent"
   expect_exit_status_zero
-  if grep -q . "$scratch/program.log"; then fail "the program wrote to its output"; fi
+  if grep -q . "$PROGRAM_LOG"; then fail "the program wrote to its output"; fi
   echo "PASSED: eleven presses, the sample controls, and a clean close with status 0"
-}
-
-run_screenshot() {
-  local output=$3
-  start_display
-  start_program
-  x import -window "$window" "png:$output"
-  echo "wrote $output"
 }
 
 case "$mode" in
   smoke) run_smoke ;;
   full) run_full "$@" ;;
-  screenshot) run_screenshot "$@" ;;
   *) fail "unknown mode $mode" ;;
 esac

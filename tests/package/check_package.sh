@@ -10,29 +10,12 @@ build=$1
 source=$2
 window_wait_seconds=30
 
-scratch=$(mktemp -d)
-program_pid=""
-display_pid=""
-cleanup() {
-  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
-  [ -n "$display_pid" ] && kill "$display_pid" 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-step() { echo "-- $*"; }
-
-# start_display: a virtual X server of this test's own.
-source "$(dirname "$0")/../support/virtual_display.sh"
+# scratch, fail, step, start_display, and the cleanup on every way out.
+source "$(dirname "$0")/../support/harness.sh"
 
 # Waits for the program's visible window titled Form1 and sets window to its id; a program that
 # ends before its window appears fails the test, whatever its status.
 wait_for_window() {
-  local log=$1
   for ((tenth = 0; tenth < window_wait_seconds * 10; tenth++)); do
     window=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1) || true
     [ -n "$window" ] && return
@@ -40,12 +23,10 @@ wait_for_window() {
       local status=0
       wait "$program_pid" || status=$?
       program_pid=""
-      cat "$log"
       fail "the installed program exited with status $status before its window appeared"
     fi
     sleep 0.1
   done
-  cat "$log"
   fail "no window titled Form1 after ${window_wait_seconds}s"
 }
 
@@ -113,9 +94,9 @@ start_display
 # that carry no terminating zero with strndup; the strict string checks take that for an
 # overflow. Later options win, so this turns just that check off.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0"
-QT_QPA_PLATFORM=xcb "$root/usr/bin/skinbench" >"$scratch/program.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$root/usr/bin/skinbench" >"$PROGRAM_LOG" 2>&1 &
 program_pid=$!
-wait_for_window "$scratch/program.log"
+wait_for_window
 echo "window Form1 is up on $DISPLAY (id $window)"
 icon=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | sort -u || true)
 echo "$icon"

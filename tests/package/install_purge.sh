@@ -12,27 +12,8 @@ deb=$(realpath "$1")
 window_wait_seconds=30
 export DEBIAN_FRONTEND=noninteractive
 
-scratch=$(mktemp -d)
-program_pid=""
-display_pid=""
-# Ends a process that this check started, by its id, and waits for it.
-end() {
-  [ -n "$1" ] || return 0
-  kill "$1" 2>/dev/null || true
-  wait "$1" 2>/dev/null || true
-}
-cleanup() {
-  end "$program_pid"
-  end "$display_pid"
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-step() { echo "-- $*"; }
+# scratch, fail, step, start_display, end_process, and the cleanup on every way out.
+source "$(dirname "$0")/../support/harness.sh"
 quietly() {
   "$@" >"$scratch/command.log" 2>&1 || { cat "$scratch/command.log"; fail "'$*' failed"; }
 }
@@ -66,23 +47,19 @@ done < <(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
 echo "Depends: $depends"
 
 step "starting the installed skinbench in a virtual X server"
-source "$(dirname "$0")/../support/virtual_display.sh"
 # The programs' caches (fontconfig's, Qt's) go to a scratch home: a user's files are not the
 # package's, and a purge rightly leaves them.
 export HOME=$scratch/home XDG_RUNTIME_DIR=$scratch/runtime
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_display
-QT_QPA_PLATFORM=xcb skinbench >"$scratch/program.log" 2>&1 &
+QT_QPA_PLATFORM=xcb skinbench >"$PROGRAM_LOG" 2>&1 &
 program_pid=$!
 window=$(timeout "$window_wait_seconds" xdotool search --sync --onlyvisible --name '^Form1$' |
   head -n 1) || true
-if [ -z "$window" ]; then
-  cat "$scratch/program.log"
-  fail "no window titled Form1 after ${window_wait_seconds}s"
-fi
+[ -n "$window" ] || fail "no window titled Form1 after ${window_wait_seconds}s"
 kill -0 "$program_pid" 2>/dev/null || fail "skinbench ended right after its window showed"
 echo "window Form1 is up (id $window)"
-end "$program_pid"
+end_process "$program_pid"
 program_pid=""
 
 step "the installed skinbench-tour"
@@ -104,7 +81,7 @@ done
 head -n 4 <<<"$text"
 
 step "purging"
-end "$display_pid"
+end_process "$display_pid"
 display_pid=""
 quietly apt-get purge -y --autoremove skinbench
 file_list >"$scratch/after.txt"

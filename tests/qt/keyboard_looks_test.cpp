@@ -1,12 +1,18 @@
-// Keyboard and legibility on the Qt host: where the focus starts, the focus ring on a graphical
-// button's faces, and the check and option indicators on the skinned form under a dark theme.
+// Keyboard, screen readers and legibility on the Qt host: where the focus starts, the focus ring
+// on a graphical button's faces, each control's place among the window's accessible children,
+// and the check and option indicators on the skinned form in a light and a dark theme.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <algorithm>
 #include <iostream>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "pixels.h"
 #include "ventana.h"
@@ -36,16 +42,19 @@ void activate(QWidget& window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-// Gives "Aceptar" the face `value` and the focus, and checks the ring against `face`.
-void expectRingStandsOut(qtbench::Form1Window& w, host::ColorValue value, const QColor& face) {
+// Gives "Aceptar" the face `value` and the focus, and checks that the ring shows in `ring`, and
+// plainly, on `face`.
+void expectRing(qtbench::Form1Window& w, host::ColorValue value, const QColor& face,
+                const QColor& ring) {
   activate(w.window());
   w.command1(0).setFocus();
   w.host.setProperty(w.control(u"Command1", 0), u"BackColor", Value::int32(value));
-  const QColor ring = firstInnerMark(qtbench::shown(w.command1(0)), face);
-  const double ratio = contrastRatio(ring, face);
-  std::cout << "focus ring " << describe(ring) << " on " << describe(face) << ": " << ratio
+  const QColor shown = firstInnerMark(qtbench::shown(w.command1(0)), face);
+  const double ratio = contrastRatio(shown, face);
+  std::cout << "focus ring " << describe(shown) << " on " << describe(face) << ": " << ratio
             << ":1\n";
-  EXPECT_GE(ratio, kLegible) << describe(ring) << " on " << describe(face);
+  EXPECT_EQ(describe(shown), describe(ring)) << "on " << describe(face);
+  EXPECT_GE(ratio, kLegible) << describe(shown) << " on " << describe(face);
 }
 
 QColor standardFace() {
@@ -63,10 +72,42 @@ TEST_F(Keyboard, FocusStartsOnTabPositionZero) {
   EXPECT_EQ(QApplication::focusWidget(), &w.command1(0));
 }
 
-// Every face the program gives a graphical button: the skin's, and the standard one.
-TEST_F(Keyboard, FocusRingStandsOutOnEveryFace) {
-  expectRingStandsOut(w, 0x00B48246, qtbench::kColorBoton);
-  expectRingStandsOut(w, host::systemColor(15), standardFace());
+// The faces the program gives a graphical button, the skin's and the standard one, and saturated
+// ones on which black and white may both pass but one stands out more.
+TEST_F(Keyboard, FocusRingIsBlackOrWhiteWhicheverStandsOutMoreOnEveryFace) {
+  const struct {
+    host::ColorValue value;
+    QColor face, ring;
+  } faces[] = {{0x00B48246, qtbench::kColorBoton, Qt::black},
+               {host::systemColor(15), standardFace(), Qt::black},
+               {0x000000FF, QColor(255, 0, 0), Qt::black},
+               {0x00FF0000, QColor(0, 0, 255), Qt::white},
+               {0x0000FFFF, QColor(255, 255, 0), Qt::black},
+               {0x0000FF00, QColor(0, 255, 0), Qt::black},
+               {0x00008000, QColor(0, 128, 0), Qt::white},
+               {0x00800080, QColor(128, 0, 128), Qt::white}};
+  for (const auto& face : faces) expectRing(w, face.value, face.face, face.ring);
+}
+
+// A screen reader asks a control for its index in the window and then for the window's child at
+// that index: both must name the same control, in tab order.
+TEST_F(Keyboard, EachAccessibleControlIsAtItsIndexInTabOrder) {
+  std::vector<std::pair<std::int16_t, QObject*>> tabOrder;
+  for (const host::ControlRef control : w.host.controlsOf(w.form)) {
+    tabOrder.emplace_back(w.host.getProperty(control, u"TabIndex").asInt16(),
+                          w.host.widget(control));
+  }
+  std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w.window());
+  ASSERT_EQ(window->childCount(), static_cast<int>(tabOrder.size()));
+  for (int i = 0; i < window->childCount(); ++i) {
+    QAccessibleInterface* child = window->child(i);
+    ASSERT_NE(child, nullptr) << i;
+    EXPECT_EQ(child->object(), tabOrder[static_cast<std::size_t>(i)].second) << i;
+    EXPECT_EQ(child->parent()->indexOfChild(child), i)
+        << child->text(QAccessible::Name).toStdString();
+  }
 }
 
 // A dark theme, as a desktop's platform theme hands it to the application.
@@ -79,6 +120,101 @@ QPalette darkTheme() {
   return dark;
 }
 
+// The check box and the option button of the skinned form, with the values that tick them.
+struct Indicator {
+  const char16_t* name;
+  QStyle::SubElement element;
+  Value ticked;
+};
+const Indicator kIndicators[] = {
+    {u"Check1", QStyle::SE_CheckBoxIndicator, Value::int16(1)},
+    {u"Option1", QStyle::SE_RadioButtonIndicator, Value::boolean(true)}};
+
+// The indicator's area in the box: the square of a check box, the circle of an option button.
+QRect indicatorArea(QWidget& box, QStyle::SubElement element) {
+  QStyleOptionButton option;
+  option.initFrom(&box);
+  return box.style()->subElementRect(element, &option, &box);
+}
+
+// How plainly an indicator's boundary shows on the form: walking from just outside the middle
+// of each side to the centre, the strongest contrast with the form met; the weakest side counts.
+double boundaryContrast(QWidget& box, QStyle::SubElement element) {
+  const QImage image = qtbench::shown(box);
+  const QRect area = indicatorArea(box, element).adjusted(-1, -1, 1, 1) & image.rect();
+  const QPoint centre = area.center();
+  double weakest = 21;
+  const QPoint edges[] = {{area.left(), centre.y()},
+                          {area.right(), centre.y()},
+                          {centre.x(), area.top()},
+                          {centre.x(), area.bottom()}};
+  for (const QPoint edge : edges) {
+    const QPoint step = (centre - edge) / std::max(1, (centre - edge).manhattanLength());
+    double strongest = 1;
+    for (QPoint at = edge; at != centre; at += step) {
+      strongest = std::max(strongest, contrastRatio(image.pixelColor(at), qtbench::kColorFondo));
+    }
+    weakest = std::min(weakest, strongest);
+  }
+  return weakest;
+}
+
+// The inside of the indicator, without its boundary.
+QImage indicatorInside(QWidget& box, QStyle::SubElement element) {
+  return qtbench::shown(box).copy(indicatorArea(box, element).adjusted(2, 2, -2, -2));
+}
+
+// In any theme, on the skinned form: an unticked indicator is light, its boundary stands out on
+// the form, and ticking it shows plainly, with the label's colour as loaded and with a light one,
+// which the mark must not take on a light indicator.
+void expectIndicatorsShowPlainly(qtbench::Form1Window& w) {
+  struct Label {
+    std::int16_t index;  // of the box in its array, unticked as loaded
+    std::optional<host::ColorValue> foreColor;
+  };
+  for (const Label label : {Label{0, std::nullopt}, Label{1, 0x00FFFFFF}}) {
+    for (const Indicator& c : kIndicators) {
+      SCOPED_TRACE(host::toUtf8(c.name) + "(" + std::to_string(label.index) + ")");
+      const host::ControlRef control = w.control(c.name, label.index);
+      if (label.foreColor) {
+        w.host.setProperty(control, u"ForeColor", Value::int32(*label.foreColor));
+      }
+      QWidget& box = w.widget(c.name, label.index);
+      const double boundary = boundaryContrast(box, c.element);
+      EXPECT_GE(boundary, kLegible) << "the unticked boundary is faint";
+      const QColor unticked = dominantColor(indicatorInside(box, c.element));
+      EXPECT_GT(contrastRatio(unticked, Qt::black), contrastRatio(unticked, Qt::white))
+          << "the unticked indicator is dark: " << describe(unticked);
+
+      w.host.setProperty(control, u"Value", c.ticked);
+      const QImage tickedImage = indicatorInside(box, c.element);
+      QColor mark = unticked;
+      int strong = 0;
+      for (int y = 0; y < tickedImage.height(); ++y) {
+        for (int x = 0; x < tickedImage.width(); ++x) {
+          const QColor pixel = tickedImage.pixelColor(x, y);
+          if (contrastRatio(pixel, unticked) >= kLegible) ++strong;
+          if (contrastRatio(pixel, unticked) > contrastRatio(mark, unticked)) mark = pixel;
+        }
+      }
+      std::cout << host::toUtf8(c.name) << (label.foreColor ? " (white label)" : "")
+                << ": boundary " << boundary << ":1 on the form, unticked " << describe(unticked)
+                << ", mark " << describe(mark) << ": " << contrastRatio(mark, unticked) << ":1\n";
+      EXPECT_GE(strong, 4) << "ticked looks like unticked: mark " << describe(mark) << " on "
+                           << describe(unticked);
+    }
+  }
+}
+
+class LightTheme : public ::testing::Test {
+ protected:
+  qtbench::Form1Window w;
+};
+
+TEST_F(LightTheme, IndicatorsOnTheSkinnedFormShowPlainly) {
+  expectIndicatorsShowPlainly(w);
+}
+
 class DarkTheme : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { QApplication::setPalette(darkTheme()); }
@@ -86,51 +222,15 @@ class DarkTheme : public ::testing::Test {
     QApplication::setPalette(QApplication::style()->standardPalette());
   }
 
-  // The indicator's pixels: the box of a check box, the circle of an option button.
-  QImage indicator(QWidget& box, QStyle::SubElement element) const {
-    QStyleOptionButton option;
-    option.initFrom(&box);
-    const QRect area = box.style()->subElementRect(element, &option, &box);
-    return qtbench::shown(box).copy(area.adjusted(2, 2, -2, -2));
-  }
-
   qtbench::Form1Window w;
 };
 
-TEST_F(DarkTheme, IndicatorsOnTheSkinnedFormAreLightAndTickingThemShowsPlainly) {
-  struct Case {
-    const char16_t* name;
-    QStyle::SubElement element;
-    Value ticked;
-  };
-  for (const Case& c : {Case{u"Check1", QStyle::SE_CheckBoxIndicator, Value::int16(1)},
-                        Case{u"Option1", QStyle::SE_RadioButtonIndicator, Value::boolean(true)}}) {
-    SCOPED_TRACE(host::toUtf8(c.name));
-    QWidget& box = w.widget(c.name, 0);
-    const QColor unticked = dominantColor(indicator(box, c.element));
-    EXPECT_GT(contrastRatio(unticked, Qt::black), contrastRatio(unticked, Qt::white))
-        << "the unticked indicator is dark: " << describe(unticked);
-
-    w.host.setProperty(w.control(c.name, 0), u"Value", c.ticked);
-    const QImage tickedImage = indicator(box, c.element);
-    QColor mark = unticked;
-    int strong = 0;
-    for (int y = 0; y < tickedImage.height(); ++y) {
-      for (int x = 0; x < tickedImage.width(); ++x) {
-        const QColor pixel = tickedImage.pixelColor(x, y);
-        if (contrastRatio(pixel, unticked) >= kLegible) ++strong;
-        if (contrastRatio(pixel, unticked) > contrastRatio(mark, unticked)) mark = pixel;
-      }
-    }
-    std::cout << host::toUtf8(c.name) << ": unticked " << describe(unticked) << ", mark "
-              << describe(mark) << ": " << contrastRatio(mark, unticked) << ":1\n";
-    EXPECT_GE(strong, 4) << "ticked looks like unticked: mark " << describe(mark) << " on "
-                         << describe(unticked);
-  }
+TEST_F(DarkTheme, IndicatorsOnTheSkinnedFormShowPlainly) {
+  expectIndicatorsShowPlainly(w);
 }
 
 TEST_F(DarkTheme, FocusRingStandsOutOnTheThemesStandardFace) {
-  expectRingStandsOut(w, host::systemColor(15), standardFace());
+  expectRing(w, host::systemColor(15), standardFace(), Qt::white);
 }
 
 }  // namespace

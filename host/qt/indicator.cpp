@@ -1,0 +1,119 @@
+#include "host/qt/indicator.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+#include "host/qt/contrast.h"
+
+namespace host::qt {
+namespace {
+
+constexpr double kLegible = 3.0;  // the least contrast of a mark or a boundary
+
+// The background the box shows: its own where it fills it, its parent's otherwise.
+QColor groundOf(const QWidget& box) {
+  const QWidget& filler =
+      box.autoFillBackground() || !box.parentWidget() ? box : *box.parentWidget();
+  return filler.palette().color(filler.backgroundRole());
+}
+
+QColor mixed(const QColor& from, const QColor& to, double share) {
+  const auto channel = [share](int a, int b) {
+    return static_cast<int>(a + (b - a) * share + 0.5);
+  };
+  return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                channel(from.blue(), to.blue()));
+}
+
+// The unticked indicator as the box's style draws it with `colours`, on `ground`, with a pixel
+// of ground all round.
+QImage drawnUnticked(const QAbstractButton& box, const QPalette& colours, const QColor& ground) {
+  const bool option = qobject_cast<const QRadioButton*>(&box) != nullptr;
+  QStyleOptionButton look;
+  look.initFrom(&box);
+  look.palette = colours;
+  look.state = QStyle::State_Enabled | QStyle::State_Off;  // not hovered, pressed or focused
+  look.rect = box.style()->subElementRect(
+      option ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &look, &box);
+  look.rect.moveTo(1, 1);
+  const double scale = box.devicePixelRatioF();
+  QImage image((QSizeF(look.rect.size() + QSize(2, 2)) * scale).toSize(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(scale);
+  image.fill(ground);
+  QPainter painter(&image);
+  box.style()->drawPrimitive(
+      option ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, &look, &painter,
+      &box);
+  return image;
+}
+
+// How plainly the drawn indicator's boundary shows on `ground`: walking in from the middle of
+// each side to the centre, the strongest contrast met; the weakest side counts.
+double boundaryContrast(const QImage& image, const QColor& ground) {
+  const QPoint centre(image.width() / 2, image.height() / 2);
+  const QPoint starts[] = {{0, centre.y()},
+                           {image.width() - 1, centre.y()},
+                           {centre.x(), 0},
+                           {centre.x(), image.height() - 1}};
+  double weakest = 21;
+  for (const QPoint start : starts) {
+    const QPoint step((centre.x() > start.x()) - (centre.x() < start.x()),
+                      (centre.y() > start.y()) - (centre.y() < start.y()));
+    double strongest = 1;
+    for (QPoint at = start; at != centre; at += step) {
+      strongest = std::max(strongest, contrast(image.pixelColor(at), ground));
+    }
+    weakest = std::min(weakest, strongest);
+  }
+  return weakest;
+}
+
+// Styles draw an indicator's outline in a shade of the window colour, often one too faint to
+// make out on a light background. The least move of the window colour the box would inherit,
+// towards black or white, that brings the boundary, as the box's own style draws it, to the
+// legible contrast; no move where none does, as with a style that outlines in other colours.
+void fitOutline(const QAbstractButton& box, QPalette& colours, const QColor& ground) {
+  constexpr int kSteps = 16;
+  const QPalette inherited =
+      box.parentWidget() ? box.parentWidget()->palette() : QGuiApplication::palette();
+  const QColor window = inherited.color(QPalette::Window);
+  const QColor far = strongestAgainst(ground);
+  for (int step = 0; step <= kSteps; ++step) {
+    QPalette candidate = colours;
+    candidate.setColor(QPalette::Window, mixed(window, far, static_cast<double>(step) / kSteps));
+    if (boundaryContrast(drawnUnticked(box, candidate, ground), ground) >= kLegible) {
+      colours = candidate;
+      return;
+    }
+  }
+  colours.setColor(QPalette::Window, window);
+}
+
+}  // namespace
+
+// A check box or option button draws its indicator in the base colour and its mark in the text
+// colour, both the theme's; the label in the window text colour, which "ForeColor" sets. On a
+// background of the program's own, a dark theme's base would show as a solid dark box, and its
+// light mark would vanish on a light box. So the indicator keeps the theme's base only where
+// that is as light or as dark as the background, and is white or black otherwise; the mark takes
+// the label's colour where that stands out on the indicator, and black or white otherwise.
+void fitIndicator(QAbstractButton& box) {
+  QPalette colours = box.palette();
+  const QColor ground = groundOf(box);
+  const QColor themeBase = QGuiApplication::palette().color(QPalette::Base);
+  const QColor fill =
+      isLight(themeBase) == isLight(ground) ? themeBase : strongestAgainst(themeBase);
+  const QColor label = colours.color(QPalette::WindowText);
+  const QColor mark = contrast(label, fill) >= kLegible ? label : strongestAgainst(fill);
+  colours.setColor(QPalette::Base, fill);
+  colours.setColor(QPalette::Text, mark);
+  fitOutline(box, colours, ground);
+  box.setPalette(colours);
+}
+
+}  // namespace host::qt

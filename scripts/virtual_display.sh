@@ -1,0 +1,27 @@
+# shellcheck shell=bash
+# Sourced by scripts/start.sh and by the tests that need a real X server.
+#
+# start_virtual_display DIR: starts a virtual X server (Xvfb) on a display number that it picks
+# itself, so that servers side by side never collide; exports DISPLAY and sets display_pid. The
+# server's output goes to DIR/xvfb.log. When it does not come up within ten seconds it returns 1,
+# and the log tells why.
+#
+# -noreset: by default the server resets once its last client leaves and drops every client
+# still connecting at that moment; a program started while a short-lived client (xdotool, say)
+# comes and goes then fails with "could not connect to display".
+start_virtual_display() {
+  local dir=$1 tenth
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" \
+    >"$dir/xvfb.log" 2>&1 &
+  display_pid=$!
+  for ((tenth = 0; tenth < 100; tenth++)); do
+    # The number is written once the server listens; the line ends with a newline.
+    if grep -q '^[0-9]\+$' "$dir/display" 2>/dev/null; then
+      export DISPLAY=":$(cat "$dir/display")"
+      return 0
+    fi
+    kill -0 "$display_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  return 1
+}
