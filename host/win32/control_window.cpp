@@ -1,9 +1,9 @@
 #include "host/win32/control_window.h"
 
-#include <oleacc.h>
-
 #include <atomic>
 #include <memory>
+
+#include "host/win32/accessibility_library.h"
 
 namespace host::win32 {
 namespace {
@@ -25,8 +25,12 @@ bool isSelf(const VARIANT& child) {
 // The platform's accessible object of the control, with its name and description replaced.
 class NamedAccessible final : public IAccessible {
  public:
-  NamedAccessible(IAccessible* standard, const ControlWindowHooks& hooks)
-      : standard_(standard), name_(hooks.name), description_(hooks.description) {}
+  NamedAccessible(IAccessible* standard, const ControlWindowHooks& hooks,
+                  const AccessibilityLibrary& library)
+      : standard_(standard),
+        name_(hooks.name),
+        description_(hooks.description),
+        library_(library) {}
   ~NamedAccessible() { standard_->Release(); }
   NamedAccessible(const NamedAccessible&) = delete;
   NamedAccessible& operator=(const NamedAccessible&) = delete;
@@ -135,9 +139,9 @@ class NamedAccessible final : public IAccessible {
   }
 
  private:
-  static HRESULT copy(const std::wstring& from, BSTR* to) {
+  HRESULT copy(const std::wstring& from, BSTR* to) const {
     if (!to) return E_POINTER;
-    *to = SysAllocString(from.c_str());
+    *to = library_.allocateString(from.c_str());
     return *to ? S_OK : E_OUTOFMEMORY;
   }
 
@@ -145,14 +149,20 @@ class NamedAccessible final : public IAccessible {
   IAccessible* standard_;  // one reference, ours
   std::wstring name_;
   std::wstring description_;
+  const AccessibilityLibrary& library_;
 };
 
 LRESULT accessibleObject(HWND window, const ControlWindowHooks& hooks, WPARAM flags) {
+  const AccessibilityLibrary* library = AccessibilityLibrary::get();
+  if (!library) return 0;
   void* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, kIAccessible, &standard))) return 0;
+  if (FAILED(library->createStandardObject(window, OBJID_CLIENT, kIAccessible, &standard))) {
+    return 0;
+  }
   auto* named =
-      std::make_unique<NamedAccessible>(static_cast<IAccessible*>(standard), hooks).release();
-  const LRESULT result = LresultFromObject(kIAccessible, flags, named);
+      std::make_unique<NamedAccessible>(static_cast<IAccessible*>(standard), hooks, *library)
+          .release();
+  const LRESULT result = library->resultFromObject(kIAccessible, flags, named);
   named->Release();
   return result > 0 ? result : 0;
 }

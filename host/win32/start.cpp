@@ -1,27 +1,10 @@
 #include "host/win32/start.h"
 
-#include <objbase.h>
-
 #include "host/win32/convert.h"
 #include "host/win32/win32_host.h"
 
 namespace host::win32 {
 namespace {
-
-// The user-interface thread is a single-threaded apartment, as assistive technology that asks
-// for the controls' accessible objects expects.
-class Apartment {
- public:
-  Apartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~Apartment() {
-    if (SUCCEEDED(result_)) CoUninitialize();
-  }
-  Apartment(const Apartment&) = delete;
-  Apartment& operator=(const Apartment&) = delete;
-
- private:
-  HRESULT result_;
-};
 
 int runEventLoop(Win32Host& host) {
   MSG message{};
@@ -49,7 +32,6 @@ int start(const Project& project) {
 
 int start(const Project& project, const std::function<void(HWND window)>& beforeShow) {
   try {
-    const Apartment apartment;
     Win32Host host;
     host.setApplicationName(project.applicationName);
     const FormRef form = host.createForm(*project.startupForm, project.iconPath);
