@@ -17,8 +17,7 @@ constexpr Rgb kWhite{255, 255, 255};
 }  // namespace
 
 double luminance(Rgb colour) {
-  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
-         0.0722 * linear(colour.blue);
+  return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) + 0.0722 * linear(colour.blue);
 }
 
 double contrast(Rgb a, Rgb b) {

@@ -28,15 +28,15 @@ for arch in x86 x64; do
   cmake --preset "windows-$arch" "${configure[@]}" >/dev/null
   cmake --build "$build" --target skinbench
   (cd "$build" && cpack -G ZIP -B "$build" >/dev/null)
-  zip=$(ls "$build"/skinbench-*-win*.zip)
-  echo "   $build/skinbench.exe: $(stat -c %s "$(find "$build" -name skinbench.exe -print -quit)") bytes"
-  echo "   $zip"
+  echo "   $build/app/skinbench.exe: $(stat -c %s "$build/app/skinbench.exe") bytes"
+  echo "   $(ls "$build"/skinbench-*-win*.zip)"
 done
 
 if $run; then
   # The emulator wrapper that the tests use: Wine's prefix inside the build folder, and a virtual
   # X server when there is no display.
-  exe=$(find "$root/build-windows-x64" -name skinbench.exe -not -path '*/_CPack_Packages/*' -print -quit)
-  echo "== Starting $exe under Wine"
-  exec "$root/tests/support/wine_run.sh" "$exe"
+  echo "== Starting build-windows-x64/app/skinbench.exe under Wine"
+  [ -n "${DISPLAY:-}" ] ||
+    echo "   no display: it runs in a virtual X server of its own; end it with Ctrl+C"
+  exec "$root/tests/support/wine_run.sh" "$root/build-windows-x64/app/skinbench.exe"
 fi

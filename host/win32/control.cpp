@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "host/win32/convert.h"
-#include "host/win32/dpi.h"
 
 namespace host::win32 {
 
@@ -14,7 +13,7 @@ std::string describe(const Control& control) {
 }
 
 void applyGeometry(const Control& control) {
-  const UINT dpi = dpiOf(GetParent(control.window));
+  const UINT dpi = control.dpi;
   MoveWindow(control.window, toPixels(control.left, dpi), toPixels(control.top, dpi),
              toPixels(control.width, dpi), toPixels(control.height, dpi), TRUE);
 }

@@ -27,6 +27,7 @@ struct Control {
   std::optional<std::int16_t> index;
   HWND window = nullptr;  // owned by the form's window; null once that is destroyed
   double left = 0, top = 0, width = 0, height = 0;  // twips
+  UINT dpi = 96;                                    // the form's dots per inch
   ColorValue backColor = 0;
   ColorValue foreColor = 0;
   std::int16_t style = 0;
@@ -34,6 +35,7 @@ struct Control {
   std::int16_t borderStyle = 1;
   std::int16_t tabIndex = 0;
   bool visible = true;
+  std::wstring accessibleName;            // "Text1(0)", where the platform finds no name
   SolidBrush background;                  // for the colour messages
   std::function<void()> tabIndexChanged;  // the form re-threads its tab order
 };
@@ -41,7 +43,7 @@ struct Control {
 // "Command1(3)" or "cmdProbar", for messages and assistive technology.
 std::string describe(const Control& control);
 
-// Places the window at the control's twips, in pixels at the form's resolution.
+// Places the window at the control's twips, in pixels at the form's dots per inch.
 void applyGeometry(const Control& control);
 
 // Schedules a repaint of the control; it shows at the next paint.

@@ -11,15 +11,18 @@ Function user32Function(const char* name) {
 }
 
 struct NewerApi {
-  UINT(WINAPI* getDpiForWindow)(HWND) = user32Function<decltype(getDpiForWindow)>("GetDpiForWindow");
-  BOOL(WINAPI* parametersForDpi)(UINT, UINT, void*, UINT, UINT) =
-      user32Function<decltype(parametersForDpi)>("SystemParametersInfoForDpi");
+  UINT(WINAPI* getDpiForWindow)
+  (HWND) = user32Function<decltype(getDpiForWindow)>("GetDpiForWindow");
+  BOOL(WINAPI* parametersForDpi)
+  (UINT, UINT, void*, UINT,
+   UINT) = user32Function<decltype(parametersForDpi)>("SystemParametersInfoForDpi");
   int(WINAPI* metricForDpi)(int, UINT) =
       user32Function<decltype(metricForDpi)>("GetSystemMetricsForDpi");
-  BOOL(WINAPI* adjustForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) =
-      user32Function<decltype(adjustForDpi)>("AdjustWindowRectExForDpi");
-  BOOL(WINAPI* nonClientScaling)(HWND) =
-      user32Function<decltype(nonClientScaling)>("EnableNonClientDpiScaling");
+  BOOL(WINAPI* adjustForDpi)
+  (RECT*, DWORD, BOOL, DWORD,
+   UINT) = user32Function<decltype(adjustForDpi)>("AdjustWindowRectExForDpi");
+  BOOL(WINAPI* nonClientScaling)
+  (HWND) = user32Function<decltype(nonClientScaling)>("EnableNonClientDpiScaling");
 };
 
 const NewerApi& api() {

@@ -12,12 +12,11 @@ const char* eventName(Event event) {
 
 }  // namespace
 
-void reportToStandardErrorAndDebugger(const std::string& application, Event event,
-                                      TextView source, const HostError& error) {
+void reportToStandardErrorAndDebugger(const std::string& application, Event event, TextView source,
+                                      const HostError& error) {
   const std::string line = application + ": the " + eventName(event) + " of " + toUtf8(source) +
                            " failed: error " + std::to_string(static_cast<int>(error.code())) +
-                           " (" + std::string(codeName(error.code())) + "): " + error.what() +
-                           "\n";
+                           " (" + std::string(codeName(error.code())) + "): " + error.what() + "\n";
   // A program of the GUI subsystem has a standard error only where whoever started it gave one.
   const HANDLE standardError = GetStdHandle(STD_ERROR_HANDLE);
   if (standardError && standardError != INVALID_HANDLE_VALUE) {

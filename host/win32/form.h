@@ -16,7 +16,7 @@ struct Win32Host::Form {
   Win32Host* host = nullptr;
   FormRef ref;
   Text name;
-  HWND window = nullptr;  // null once the window is destroyed
+  HWND window = nullptr;                     // null once the window is destroyed
   double clientWidth = 0, clientHeight = 0;  // twips
   std::vector<ControlRef> controls;
   std::unique_ptr<FormCode> code;

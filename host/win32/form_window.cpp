@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "host/win32/accessible_name.h"
 #include "host/win32/button_face.h"
 #include "host/win32/convert.h"
 #include "host/win32/dpi.h"
@@ -12,8 +13,8 @@ namespace host::win32 {
 namespace {
 
 constexpr wchar_t kFormClass[] = L"SkinbenchForm";
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                             WS_CLIPCHILDREN;
+constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = 0;
 
 HINSTANCE module() {
@@ -72,9 +73,8 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   const Text iconText = fromUtf8(iconName);
   form->iconName.assign(wide(iconText), iconText.size());
   const Text caption = definition.caption;
-  CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, module(),
-                  form.get());
+  CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, module(), form.get());
   if (!form->window) throw std::runtime_error("the form's window could not be created");
   form->dpi = dpiOf(form->window);
   form->font = messageFont(form->dpi);
@@ -105,13 +105,20 @@ void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
   control->window = createWindow(*control, form.window, id);
   if (!control->window) throw std::runtime_error("a control's window could not be created");
   SetWindowLongPtrW(control->window, GWLP_USERDATA, static_cast<LONG_PTR>(control->ref.id));
-  if (*type != ControlType::TextBox) pressOnEveryClick(control->window);
+  if (*type == ControlType::TextBox) {
+    const Text label = fromUtf8(describe(*control));
+    control->accessibleName.assign(wide(label), label.size());
+    nameTextBox(control->window, control->accessibleName);
+  } else {
+    pressOnEveryClick(control->window);
+  }
   SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
   control->left = definition.left;
   control->top = definition.top;
   control->width = definition.width;
   control->height = definition.height;
   control->tabIndex = definition.tabIndex;
+  control->dpi = form.dpi;
   applyGeometry(*control);
   control->members = &membersOf(*type);
   const Value caption = Value::text(definition.caption);
@@ -160,7 +167,8 @@ void Win32Host::threadTabOrder(Form& form) {
 }
 
 void Win32Host::focusFirstInTabOrder(Form& form) {
-  for (HWND child = GetWindow(form.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(form.window, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
     const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
     if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
       form.focus = child;
@@ -179,18 +187,21 @@ void loadIcons(Win32Host::Form& form) {
                                               systemMetric(width, form.dpi),
                                               systemMetric(height, form.dpi), 0)));
   };
-  form.bigIcon = load(SM_CXICON, SM_CYICON);
-  form.smallIcon = load(SM_CXSMICON, SM_CYSMICON);
-  SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(form.bigIcon.get()));
-  SendMessageW(form.window, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(form.smallIcon.get()));
+  // The window lets go of the icons it shows before they are destroyed.
+  Icon large = load(SM_CXICON, SM_CYICON);
+  Icon compact = load(SM_CXSMICON, SM_CYSMICON);
+  SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
+  SendMessageW(form.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(compact.get()));
+  form.bigIcon = std::move(large);
+  form.smallIcon = std::move(compact);
 }
 
 void applyFont(Win32Host::Form& form, const std::vector<HWND>& children) {
-  form.font = messageFont(form.dpi);
+  Font font = messageFont(form.dpi);
   for (const HWND child : children) {
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), TRUE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
+  form.font = std::move(font);  // the controls let go of the old one first
 }
 
 }  // namespace
@@ -307,8 +318,9 @@ void Win32Host::onDpiChanged(Form& form, UINT dpi, const RECT& suggested) {
   form.dpi = dpi;
   std::vector<HWND> children;
   for (const ControlRef ref : form.controls) {
-    const Control& control = controlOf(ref);
+    Control& control = controlOf(ref);
     children.push_back(control.window);
+    control.dpi = dpi;
     applyGeometry(control);
   }
   applyFont(form, children);

@@ -1,10 +1,27 @@
 #include "host/win32/start.h"
 
+#include <objbase.h>
+
 #include "host/win32/convert.h"
 #include "host/win32/win32_host.h"
 
 namespace host::win32 {
 namespace {
+
+// The user-interface thread is a single-threaded apartment, as assistive technology that asks
+// for the controls' accessible objects expects.
+class Apartment {
+ public:
+  Apartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~Apartment() {
+    if (SUCCEEDED(result_)) CoUninitialize();
+  }
+  Apartment(const Apartment&) = delete;
+  Apartment& operator=(const Apartment&) = delete;
+
+ private:
+  HRESULT result_;
+};
 
 int runEventLoop(Win32Host& host) {
   MSG message{};
@@ -19,8 +36,7 @@ void reportStartFailure(const Project& project, const char* what) {
   if (standardError && standardError != INVALID_HANDLE_VALUE) {
     DWORD written = 0;
     const std::string withEnd = line + "\n";
-    WriteFile(standardError, withEnd.data(), static_cast<DWORD>(withEnd.size()), &written,
-              nullptr);
+    WriteFile(standardError, withEnd.data(), static_cast<DWORD>(withEnd.size()), &written, nullptr);
   }
   OutputDebugStringW(wide(fromUtf8(line)));
 }
@@ -33,6 +49,7 @@ int start(const Project& project) {
 
 int start(const Project& project, const std::function<void(HWND window)>& beforeShow) {
   try {
+    const Apartment apartment;
     Win32Host host;
     host.setApplicationName(project.applicationName);
     const FormRef form = host.createForm(*project.startupForm, project.iconPath);

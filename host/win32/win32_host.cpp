@@ -187,10 +187,9 @@ void Win32Host::callMethod(ControlRef ref, TextView name, std::span<const Value>
                                          describe(control) + " has no method " + toUtf8(name));
   }
   if (arguments.size() < found->minArguments || arguments.size() > found->maxArguments) {
-    refuse(ErrorCode::WrongArguments, "wrong number of arguments: " + describe(control) + "." +
-                                          toUtf8(name) + " takes " +
-                                          std::to_string(found->minArguments) + " to " +
-                                          std::to_string(found->maxArguments));
+    refuse(ErrorCode::WrongArguments,
+           "wrong number of arguments: " + describe(control) + "." + toUtf8(name) + " takes " +
+               std::to_string(found->minArguments) + " to " + std::to_string(found->maxArguments));
   }
   try {
     found->call(control, arguments);

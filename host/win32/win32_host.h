@@ -66,7 +66,7 @@ class Win32Host final : public FormsHost {
   bool flagSet(Boolean flag) override;
   void yield() override;
 
- // A form as the host keeps it; its definition is the host's own (host/win32/form.h).
+  // A form as the host keeps it; its definition is the host's own (host/win32/form.h).
   struct Form;
 
  private:

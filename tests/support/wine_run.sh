@@ -5,9 +5,11 @@
 #
 # The Wine prefix is $WINEPREFIX when set, otherwise wine-prefix/ in the build folder that holds
 # PROGRAM (the nearest folder above it with a CMakeCache.txt), made once, under a lock, so that
-# tests running side by side share it safely. Wine's own messages are off unless WINEDEBUG
-# says otherwise, and no installer or crash dialog opens. Without DISPLAY the program gets a
-# virtual X server of its own, ended with it.
+# tests running side by side share it safely. Programs in one prefix share one Windows desktop
+# (which window is in the foreground and has the focus), whatever X display each has, so they
+# run one at a time. Wine's own messages are off unless WINEDEBUG says otherwise, and no
+# installer or crash dialog opens. Without DISPLAY the program gets a virtual X server of its
+# own, ended with it.
 set -euo pipefail
 
 fail() {
@@ -56,15 +58,16 @@ make_prefix() {
       env -u DISPLAY "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
         /t REG_DWORD /d 0 /f &&
       wineserver -w
-  } >"$log" 2>&1 || { cat "$log" >&2; fail "could not make the Wine prefix $WINEPREFIX"; }
+  } >"$log" 2>&1 9>&- || { cat "$log" >&2; fail "could not make the Wine prefix $WINEPREFIX"; }
   touch "$WINEPREFIX/.skinbench-ready"
 }
-# A prefix given in WINEPREFIX is used as it is; only the build folder's own is made here.
-if $own_prefix; then
-  exec 9>"$WINEPREFIX.lock"
-  flock 9
-  [ -e "$WINEPREFIX/.skinbench-ready" ] || make_prefix
-  exec 9>&-
+# A prefix given in WINEPREFIX is used as it is; only the build folder's own is made here. The
+# lock is held until the program ends (see above); Wine's processes never inherit it.
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+if $own_prefix && [ ! -e "$WINEPREFIX/.skinbench-ready" ]; then
+  make_prefix
 fi
 
 scratch=$(mktemp -d)
@@ -83,7 +86,7 @@ trap 'exit 143' TERM
 
 if [ -z "${DISPLAY:-}" ]; then
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 &
+    >"$scratch/xvfb.log" 2>&1 9>&- &
   display_pid=$!
   for ((tenth = 0; tenth < 100; tenth++)); do
     [ -s "$scratch/display" ] && break
@@ -103,7 +106,7 @@ program_pid=
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 129' HUP
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 130' INT
 trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 143' TERM
-"$wine" "$program" "$@" <&0 >"$scratch/out" 2>"$scratch/err" &
+"$wine" "$program" "$@" <&0 >"$scratch/out" 2>"$scratch/err" 9>&- &
 program_pid=$!
 status=0
 wait "$program_pid" || status=$?

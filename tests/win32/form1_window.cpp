@@ -44,7 +44,7 @@ int Capture::count(const RECT& area, COLORREF colour) const {
 }
 
 Form1Window::Form1Window(const host::Project& project) {
-  form = host.createForm(*project.startupForm);
+  form = host.createForm(*project.startupForm, project.iconPath);
   host.attachCode(form, project);
   ShowWindow(window(), SW_SHOW);
   SetForegroundWindow(window());

@@ -47,8 +47,9 @@ TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
               }),
               ErrorCode::InvalidValue)
         << std::hex << unknown;
-    EXPECT_EQ(refusalOf([&] { host.setBackColor(form1.form, static_cast<host::ColorValue>(unknown)); }),
-              ErrorCode::InvalidValue);
+    EXPECT_EQ(
+        refusalOf([&] { host.setBackColor(form1.form, static_cast<host::ColorValue>(unknown)); }),
+        ErrorCode::InvalidValue);
   }
   EXPECT_EQ(host.getProperty(aceptar, u"BackColor"), Value::int32(RGB(70, 130, 180)));
   EXPECT_EQ(host.getProperty(aceptar, u"Style"), Value::int16(1));

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <cwctype>
 #include <string>
@@ -75,7 +76,8 @@ TEST(Win32Window, StacksTheThirteenControlsInTabOrderAtTheirPixels) {
     EXPECT_EQ(place.right, expected.pixels.right);
     EXPECT_EQ(place.bottom, expected.pixels.bottom);
     EXPECT_TRUE(styleOf(child) & WS_TABSTOP);
-    const bool secondOption = expected.name == std::u16string_view(u"Option1") && expected.index == 1;
+    const bool secondOption =
+        expected.name == std::u16string_view(u"Option1") && expected.index == 1;
     EXPECT_EQ((styleOf(child) & WS_GROUP) != 0, !secondOption);
     child = GetWindow(child, GW_HWNDNEXT);
   }
@@ -123,6 +125,92 @@ TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {
     EXPECT_TRUE(IsWindowEnabled(aceptar));
     EXPECT_EQ(GetFocus(), aceptar);
   }
+}
+
+SIZE iconSize(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return {};
+  BITMAP mask{};
+  GetObjectW(info.hbmMask, sizeof mask, &mask);
+  DeleteObject(info.hbmMask);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  return {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
+}
+
+// The title bar and the taskbar show the executable's icon group, each at the system's size.
+TEST(Win32Window, ShowsTheExecutablesIconAtTheSystemsSizes) {
+  host::Project project = testbench::ProyectoForm1();
+  project.iconPath = "#1";
+  Form1Window form1(project);
+  const auto icon = [&form1](WPARAM which) {
+    return reinterpret_cast<HICON>(SendMessageW(form1.window(), WM_GETICON, which, 0));
+  };
+  const SIZE large = iconSize(icon(ICON_BIG)), compact = iconSize(icon(ICON_SMALL));
+  EXPECT_EQ(large.cx, GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(large.cy, GetSystemMetrics(SM_CYICON));
+  EXPECT_EQ(compact.cx, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(compact.cy, GetSystemMetrics(SM_CYSMICON));
+}
+
+LONG fontHeight(HWND control) {
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+  return font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+}
+
+// Moved to a screen of 144 dots per inch, the form lays its controls out again at 10 twips to
+// the pixel and takes the message font at that size.
+TEST(Win32Window, LaysItselfOutAgainWhenItsDotsPerInchChange) {
+  Form1Window form1;
+  const HWND aceptar = form1.child(u"Command1", 0);
+  const LONG before = fontHeight(aceptar);
+  RECT suggested{};
+  GetWindowRect(form1.window(), &suggested);
+  SendMessageW(form1.window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  const RECT place = form1.placeOf(aceptar);
+  EXPECT_EQ(place.left, 468);
+  EXPECT_EQ(place.top, 72);
+  EXPECT_EQ(place.right - place.left, 218);  // 2175 twips
+  EXPECT_EQ(place.bottom - place.top, 62);   // 615 twips
+  EXPECT_GT(fontHeight(aceptar), before);
+}
+
+std::wstring accessibleName(HWND control) {
+  static constexpr GUID kIAccessible{
+      0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+  void* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+                                        &object))) {
+    return L"(none)";
+  }
+  auto* accessible = static_cast<IAccessible*>(object);
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring text;
+  if (accessible->get_accName(self, &name) == S_OK && name) text = name;
+  SysFreeString(name);
+  accessible->Release();
+  return text;
+}
+
+// What a screen reader asks the platform: every control has a name, the caption for the
+// buttons (host-drawn ones included) and the array member for the text boxes.
+TEST(Win32Window, NamesEveryControlForAssistiveTechnology) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  {
+    Form1Window form1;
+    EXPECT_EQ(accessibleName(form1.child(u"Text1", 0)), L"Text1(0)");
+    EXPECT_EQ(accessibleName(form1.child(u"Text1", 1)), L"Text1(1)");
+    EXPECT_EQ(accessibleName(form1.child(u"Command1", 22)), L"Guardar");
+    for (HWND child = GetWindow(form1.window(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      EXPECT_FALSE(accessibleName(child).empty());
+    }
+  }
+  CoUninitialize();
 }
 
 }  // namespace
