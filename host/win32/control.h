@@ -7,6 +7,7 @@
 
 #include "host/handles.h"
 #include "host/value.h"
+#include "host/win32/control_window.h"
 #include "host/win32/gdi.h"
 #include "host/win32/windows_api.h"
 
@@ -35,7 +36,7 @@ struct Control {
   std::int16_t borderStyle = 1;
   std::int16_t tabIndex = 0;
   bool visible = true;
-  std::wstring accessibleName;            // "Text1(0)", where the platform finds no name
+  ControlWindowHooks hooks;               // what the host adds to the platform's window
   SolidBrush background;                  // for the colour messages
   std::function<void()> tabIndexChanged;  // the form re-threads its tab order
 };

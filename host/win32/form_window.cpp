@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "host/win32/accessible_name.h"
 #include "host/win32/button_face.h"
+#include "host/win32/control_window.h"
 #include "host/win32/convert.h"
 #include "host/win32/dpi.h"
 #include "host/win32/form.h"
@@ -34,22 +34,6 @@ void registerFormClass(WNDPROC procedure) {
   if (!atom) throw std::runtime_error("the form's window class could not be registered");
 }
 
-// The platform's button procedure, and ours in front of it: a quick second click on a button
-// is a second press, not a double click, so that each press of a host-drawn button shows
-// pressed and clicks as the platform's push buttons do.
-WNDPROC platformButtonProcedure = nullptr;
-
-LRESULT CALLBACK buttonProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_LBUTTONDBLCLK) message = WM_LBUTTONDOWN;
-  return CallWindowProcW(platformButtonProcedure, window, message, w, l);
-}
-
-void pressOnEveryClick(HWND button) {
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(buttonProcedure)));
-  if (!platformButtonProcedure) platformButtonProcedure = previous;
-}
-
 void setStyleBit(HWND window, LONG_PTR bit, bool on) {
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   const LONG_PTR wanted = on ? style | bit : style & ~bit;
@@ -57,6 +41,18 @@ void setStyleBit(HWND window, LONG_PTR bit, bool on) {
 }
 
 void loadIcons(Win32Host::Form& form);
+
+// A text box is named by its array member, and every control described by it, so that a
+// screen reader tells apart the two "Check1" boxes.
+void describeForAssistiveTechnology(Control& control) {
+  const Text label = fromUtf8(describe(control));
+  control.hooks.description.assign(wide(label), label.size());
+  if (control.type == ControlType::TextBox) {
+    control.hooks.name = control.hooks.description;
+  } else {
+    control.hooks.pressOnEveryClick = true;
+  }
+}
 
 }  // namespace
 
@@ -101,17 +97,12 @@ void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
   control->typeName = definition.typeName;
   control->name = definition.name;
   control->index = definition.index;
+  describeForAssistiveTechnology(*control);
   const int id = kFirstControlId + static_cast<int>(form.controls.size());
   control->window = createWindow(*control, form.window, id);
   if (!control->window) throw std::runtime_error("a control's window could not be created");
   SetWindowLongPtrW(control->window, GWLP_USERDATA, static_cast<LONG_PTR>(control->ref.id));
-  if (*type == ControlType::TextBox) {
-    const Text label = fromUtf8(describe(*control));
-    control->accessibleName.assign(wide(label), label.size());
-    nameTextBox(control->window, control->accessibleName);
-  } else {
-    pressOnEveryClick(control->window);
-  }
+  hookControlWindow(control->window, control->hooks);
   SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
   control->left = definition.left;
   control->top = definition.top;

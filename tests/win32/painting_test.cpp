@@ -56,6 +56,22 @@ TEST_F(Win32Painting, RaisesAThreeDButtonOnWholePixelsAndShowsSystemColours) {
   EXPECT_GT(host::luminance(rgb(shown.at(0, 20))), host::luminance(rgb(face))) << "light edge";
 }
 
+// Pressed, the face darkens and the bevel turns round; disabled, the text is the platform's grey.
+TEST_F(Win32Painting, ShowsAGraphicalButtonPressedAndDisabled) {
+  set(u"Command1", 2, u"Appearance", Value::int16(1));
+  SendMessageW(form1.child(u"Command1", 2), BM_SETSTATE, TRUE, 0);
+  refresh(u"Command1", 2);
+  const Capture pressed(form1.window());
+  EXPECT_EQ(pressed.at(20, 20), scaled(kColorBoton, 115));
+  EXPECT_EQ(pressed.at(0, 20), RGB(0, 0, 0)) << "the shadow above and left";
+  SendMessageW(form1.child(u"Command1", 2), BM_SETSTATE, FALSE, 0);
+  set(u"Command1", 2, u"Enabled", Value::boolean(false));
+  refresh(u"Command1", 2);
+  const Capture disabled(form1.window());
+  EXPECT_EQ(disabled.count(place(u"Command1", 2), kBlanco), 0);
+  EXPECT_GT(disabled.count(place(u"Command1", 2), GetSysColor(COLOR_GRAYTEXT)), 20);
+}
+
 // A change shows at the next paint; "Refresh" paints at once. A standard button keeps the
 // platform's face whatever "BackColor" says.
 TEST_F(Win32Painting, LeavesAStandardButtonsFaceToThePlatform) {

@@ -176,38 +176,50 @@ TEST(Win32Window, LaysItselfOutAgainWhenItsDotsPerInchChange) {
   EXPECT_GT(fontHeight(aceptar), before);
 }
 
-std::wstring accessibleName(HWND control) {
+struct Accessible {
+  std::wstring name;
+  std::wstring description;
+};
+
+Accessible accessibleOf(HWND control) {
   static constexpr GUID kIAccessible{
       0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
   void* object = nullptr;
   if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
                                         &object))) {
-    return L"(none)";
+    return {};
   }
   auto* accessible = static_cast<IAccessible*>(object);
   VARIANT self{};
   self.vt = VT_I4;
   self.lVal = CHILDID_SELF;
-  BSTR name = nullptr;
-  std::wstring text;
-  if (accessible->get_accName(self, &name) == S_OK && name) text = name;
-  SysFreeString(name);
+  Accessible found;
+  BSTR text = nullptr;
+  if (accessible->get_accName(self, &text) == S_OK && text) found.name = text;
+  SysFreeString(text);
+  text = nullptr;
+  if (accessible->get_accDescription(self, &text) == S_OK && text) found.description = text;
+  SysFreeString(text);
   accessible->Release();
-  return text;
+  return found;
 }
 
-// What a screen reader asks the platform: every control has a name, the caption for the
-// buttons (host-drawn ones included) and the array member for the text boxes.
-TEST(Win32Window, NamesEveryControlForAssistiveTechnology) {
+// What a screen reader asks the platform: every control has a name (the caption for the
+// buttons, host-drawn ones included, the array member for the text boxes) and is described by
+// its array member, so that the two "Check1" boxes are told apart.
+TEST(Win32Window, NamesAndDescribesEveryControlForAssistiveTechnology) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   {
     Form1Window form1;
-    EXPECT_EQ(accessibleName(form1.child(u"Text1", 0)), L"Text1(0)");
-    EXPECT_EQ(accessibleName(form1.child(u"Text1", 1)), L"Text1(1)");
-    EXPECT_EQ(accessibleName(form1.child(u"Command1", 22)), L"Guardar");
+    EXPECT_EQ(accessibleOf(form1.child(u"Text1", 0)).name, L"Text1(0)");
+    EXPECT_EQ(accessibleOf(form1.child(u"Text1", 1)).name, L"Text1(1)");
+    EXPECT_EQ(accessibleOf(form1.child(u"Command1", 22)).name, L"Guardar");
+    EXPECT_EQ(accessibleOf(form1.child(u"Check1", 0)).description, L"Check1(0)");
+    EXPECT_EQ(accessibleOf(form1.child(u"Check1", 1)).description, L"Check1(1)");
+    EXPECT_EQ(accessibleOf(form1.child(u"cmdProbar")).description, L"cmdProbar");
     for (HWND child = GetWindow(form1.window(), GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {
-      EXPECT_FALSE(accessibleName(child).empty());
+      EXPECT_FALSE(accessibleOf(child).name.empty());
     }
   }
   CoUninitialize();

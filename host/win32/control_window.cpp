@@ -1,4 +1,4 @@
-#include "host/win32/accessible_name.h"
+#include "host/win32/control_window.h"
 
 #include <oleacc.h>
 
@@ -16,17 +16,17 @@ constexpr GUID kIDispatch{
     0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIUnknown{
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr wchar_t kNameProperty[] = L"skinbench.accessibleName";
+constexpr wchar_t kHooksProperty[] = L"skinbench.controlWindowHooks";
 
 bool isSelf(const VARIANT& child) {
   return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The platform's accessible object of the control, with its name replaced.
+// The platform's accessible object of the control, with its name and description replaced.
 class NamedAccessible final : public IAccessible {
  public:
-  NamedAccessible(IAccessible* standard, const std::wstring& name)
-      : standard_(standard), name_(name) {}
+  NamedAccessible(IAccessible* standard, const ControlWindowHooks& hooks)
+      : standard_(standard), name_(hooks.name), description_(hooks.description) {}
   ~NamedAccessible() { standard_->Release(); }
   NamedAccessible(const NamedAccessible&) = delete;
   NamedAccessible& operator=(const NamedAccessible&) = delete;
@@ -50,12 +50,14 @@ class NamedAccessible final : public IAccessible {
     return left;
   }
 
-  // The name; everything else is the platform's.
+  // The name and description; everything else is the platform's.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (!isSelf(child)) return standard_->get_accName(child, name);
-    if (!name) return E_POINTER;
-    *name = SysAllocString(name_.c_str());
-    return *name ? S_OK : E_OUTOFMEMORY;
+    if (!isSelf(child) || name_.empty()) return standard_->get_accName(child, name);
+    return copy(name_, name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+    if (!isSelf(child) || description_.empty()) return standard_->get_accDescription(child, text);
+    return copy(description_, text);
   }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -84,9 +86,6 @@ class NamedAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     return standard_->get_accValue(child, value);
-  }
-  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
-    return standard_->get_accDescription(child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     return standard_->get_accRole(child, role);
@@ -136,41 +135,56 @@ class NamedAccessible final : public IAccessible {
   }
 
  private:
+  static HRESULT copy(const std::wstring& from, BSTR* to) {
+    if (!to) return E_POINTER;
+    *to = SysAllocString(from.c_str());
+    return *to ? S_OK : E_OUTOFMEMORY;
+  }
+
   std::atomic<ULONG> references_{1};
   IAccessible* standard_;  // one reference, ours
   std::wstring name_;
+  std::wstring description_;
 };
 
-LRESULT namedClientObject(HWND window, const std::wstring& name, WPARAM flags) {
+LRESULT accessibleObject(HWND window, const ControlWindowHooks& hooks, WPARAM flags) {
   void* standard = nullptr;
   if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, kIAccessible, &standard))) return 0;
   auto* named =
-      std::make_unique<NamedAccessible>(static_cast<IAccessible*>(standard), name).release();
+      std::make_unique<NamedAccessible>(static_cast<IAccessible*>(standard), hooks).release();
   const LRESULT result = LresultFromObject(kIAccessible, flags, named);
   named->Release();
   return result > 0 ? result : 0;
 }
 
-WNDPROC platformEditProcedure = nullptr;
-
-LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  if (message == WM_GETOBJECT && static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
-    if (const auto* name = static_cast<const std::wstring*>(GetPropW(window, kNameProperty))) {
-      if (const LRESULT object = namedClientObject(window, *name, w)) return object;
-    }
-  } else if (message == WM_NCDESTROY) {
-    RemovePropW(window, kNameProperty);
+LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+  const auto* hooks = static_cast<const ControlWindowHooks*>(GetPropW(window, kHooksProperty));
+  if (!hooks) return DefWindowProcW(window, message, w, l);
+  const WNDPROC platform = hooks->platformProcedure;
+  switch (message) {
+    case WM_LBUTTONDBLCLK:
+      if (hooks->pressOnEveryClick) message = WM_LBUTTONDOWN;
+      break;
+    case WM_GETOBJECT:
+      if (static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
+        if (const LRESULT object = accessibleObject(window, *hooks, w)) return object;
+      }
+      break;
+    case WM_NCDESTROY:
+      RemovePropW(window, kHooksProperty);
+      break;
+    default:
+      break;
   }
-  return CallWindowProcW(platformEditProcedure, window, message, w, l);
+  return CallWindowProcW(platform, window, message, w, l);
 }
 
 }  // namespace
 
-void nameTextBox(HWND textBox, const std::wstring& name) {
-  SetPropW(textBox, kNameProperty, const_cast<std::wstring*>(&name));
-  const auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(textBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProcedure)));
-  if (!platformEditProcedure) platformEditProcedure = previous;
+void hookControlWindow(HWND window, ControlWindowHooks& hooks) {
+  SetPropW(window, kHooksProperty, &hooks);
+  hooks.platformProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProcedure)));
 }
 
 }  // namespace host::win32

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "host/win32/windows_api.h"
+
+namespace host::win32 {
+
+// What the host adds to the platform's handling of one control window.
+struct ControlWindowHooks {
+  // A quick second click on a button is a second press, not a double click, so that each press
+  // of a host-drawn button shows pressed and clicks, as the platform's push buttons do.
+  bool pressOnEveryClick = false;
+  // For assistive technology: the name where the platform finds none (a text box's window text
+  // is its value, and no label stands beside it), else empty; and a description that tells the
+  // members of a control array apart ("Check1(0)").
+  std::wstring name;
+  std::wstring description;
+  WNDPROC platformProcedure = nullptr;
+};
+
+// Puts the host's procedure in front of the platform's for the control's window. `hooks` must
+// outlive the window.
+void hookControlWindow(HWND window, ControlWindowHooks& hooks);
+
+}  // namespace host::win32
