@@ -24,10 +24,8 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 show_log() {
-  if [ -s "$2" ]; then
-    echo "--- $1:" >&2
-    cat "$2" >&2
-  fi
+  echo "--- $1:" >&2
+  if [ -s "$2" ]; then cat "$2" >&2; else echo "(empty)" >&2; fi
 }
 fail() {
   echo "FAIL: $*" >&2

@@ -41,8 +41,7 @@ TEST(ButtonPixels, ReadsTheFaceAndTheFullyCoveredGlyphPixels) {
 }
 
 TEST(ButtonPixels, ACaptionOutsideTheButtonReadsAsTheFace) {
-  const ButtonColours colours =
-      measureButton(buttonPicture(kSteelBlue), kButton, Area{0, 0, 5, 5});
+  const ButtonColours colours = measureButton(buttonPicture(kSteelBlue), kButton, Area{0, 0, 5, 5});
   EXPECT_EQ(colours.text, colours.face);
 }
 

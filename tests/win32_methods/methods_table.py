@@ -137,7 +137,7 @@ def run_cases(options, display):
     wanted = [(start, method) for start in STARTS for method in range(1, 11)]
     if [(case.start, case.method) for case in cases] != wanted:
         raise CannotRun("the cases did not all report:\n" + run.stdout + run.stderr)
-    return cases
+    return cases, run.stderr
 
 
 def hex_colour(value):
@@ -277,7 +277,9 @@ def main():
     try:
         with tempfile.TemporaryDirectory() as scratch, VirtualDisplay(scratch) as display:
             with WindowManager(display):
-                cases = run_cases(options, display)
+                cases, errors = run_cases(options, display)
+            where = (f"--- display: {display.display}\n--- the X server's log:\n{display.log()}"
+                     f"--- the program's standard error:\n{errors}")
     except (CannotRun, subprocess.TimeoutExpired) as error:
         print(f"FAIL: {error}", file=sys.stderr)
         return 2
@@ -296,6 +298,8 @@ def main():
                             "(run with --update-readme after checking it)")
     for problem in problems:
         print(f"FAIL: {problem}", file=sys.stderr)
+    if problems:
+        print(where, file=sys.stderr)
     return 1 if problems else 0
 
 
