@@ -10,6 +10,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/fresh_root.sh"
+source "$here/../virtual_display.sh"
 
 scratch=$(mktemp -d)
 display_pid=""
@@ -57,14 +58,8 @@ done
 step "scripts/windows.sh --run on a display of this stage's"
 # The root's X server sockets are shared with this machine (abstract namespace), so the window
 # is found from here.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-display_pid=$!
-for ((tenth = 0; tenth < 100; tenth++)); do
-  [ -s "$scratch/display" ] && break
-  sleep 0.1
-done
-[ -s "$scratch/display" ] || fail "Xvfb did not start"
-display=":$(tr -d '[:space:]' <"$scratch/display")"
+start_virtual_display "$scratch" || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
+display=$DISPLAY
 fresh_root_run "$root" env DISPLAY="$display" bash -c 'cd /root/skinbench && scripts/windows.sh --run' \
   >"$scratch/run.log" 2>&1 &
 run_pid=$!

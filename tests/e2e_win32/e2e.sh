@@ -9,19 +9,10 @@ set -euo pipefail
 
 mode=$1 wine_run=$2 program=$3
 here=$(cd "$(dirname "$0")" && pwd)
-scratch=$(mktemp -d)
-display_pid="" manager_pid="" program_pid="" window=""
-
-cleanup() {
-  local pid
-  for pid in "$program_pid" "$manager_pid" "$display_pid"; do
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  done
-  wait 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
+# The scratch folder, the X server and the cleanup of the program and the server.
+source "$here/../support/harness.sh"
+manager_pid="" window=""
+trap 'end_process "$manager_pid"; harness_cleanup' EXIT
 
 show_log() {
   echo "--- $1:" >&2
@@ -36,7 +27,6 @@ fail() {
   exit 1
 }
 
-source "$here/../support/virtual_display.sh"
 source "$here/pixels.sh"
 
 # Every call into X is bounded, so that a stuck server never hangs the test.

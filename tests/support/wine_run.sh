@@ -11,6 +11,7 @@
 # installer or crash dialog opens. Without DISPLAY the program gets a virtual X server of its
 # own, ended with it.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual_display.sh"
 
 fail() {
   echo "wine_run.sh: $*" >&2
@@ -85,17 +86,9 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-    >"$scratch/xvfb.log" 2>&1 9>&- &
-  display_pid=$!
-  for ((tenth = 0; tenth < 100; tenth++)); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$display_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
-  DISPLAY=":$(tr -d '[:space:]' <"$scratch/display")"
-  export DISPLAY
+  # The lock on descriptor 9 stays with this script, not with the X server.
+  start_virtual_display "$scratch" 9>&- ||
+    { cat "$scratch/xvfb.log" >&2; fail "Xvfb did not start"; }
 fi
 
 # The program's output goes through files, not straight to this script's: Wine's own background

@@ -73,7 +73,7 @@ class VirtualDisplay:
         with open(self.log_path, "w") as log:
             self.process = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                 "-nolisten", "tcp"], pass_fds=(write_end,), stdout=log, stderr=log)
+                 "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,), stdout=log, stderr=log)
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.display = ":" + pipe.readline().strip()
