@@ -36,7 +36,12 @@ fail() {
   exit 1
 }
 
-source "$here/../support/virtual_display.sh"
+source "$here/../../scripts/virtual_display.sh"
+
+start_display() {
+  start_virtual_display "$scratch" || fail "the virtual X server did not start"
+}
+
 source "$here/pixels.sh"
 
 # Every call into X is bounded, so that a stuck server never hangs the test.
