@@ -6,6 +6,7 @@
 #include <string>
 
 #include "host/control_members.h"
+#include "host/definition.h"
 #include "host/handles.h"
 #include "host/text.h"
 #include "host/value.h"
@@ -35,5 +36,13 @@ struct ControlRecord {
 
 // "Command1(3)" or "cmdProbar", for messages and assistive technology.
 std::string describe(const ControlRecord& control);
+
+// The control type a definition names; an unknown one is refused.
+ControlType definedType(const ControlDefinition& definition);
+
+// Fills a new control's record from its definition: what it is, its names and its twips. The
+// host then makes its widget or window and places it.
+void recordDefinition(ControlRecord& control, ControlRef ref, FormRef form,
+                      const ControlDefinition& definition);
 
 }  // namespace host

@@ -23,6 +23,11 @@ void refuseArguments(const ControlRecord& control, TextView name, std::size_t mi
                                                  std::to_string(maxArguments));
 }
 
+void refuseStoredSetting(const ControlRecord& control, TextView member) {
+  throw HostError(ErrorCode::UnknownMember, "unknown member: the definition sets " +
+                                                toUtf8(member) + " on " + describe(control));
+}
+
 HostError naming(const HostError& error, const ControlRecord& control, TextView member) {
   return HostError(error.code(), describe(control) + "." + toUtf8(member) + ": " + error.what());
 }

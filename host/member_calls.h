@@ -4,6 +4,7 @@
 #include <span>
 
 #include "host/control_record.h"
+#include "host/definition.h"
 #include "host/error.h"
 #include "host/text.h"
 #include "host/value.h"
@@ -57,6 +58,22 @@ void callMember(Control& control, TextView name, std::span<const Value> argument
     found->call(control, arguments);
   } catch (const HostError& error) {
     throw naming(error, control, name);
+  }
+}
+
+[[noreturn]] void refuseStoredSetting(const ControlRecord& control, TextView member);
+
+// Sets what a definition stores for a new control, once its widget or window is made: the
+// caption (a text box's text), then each stored setting, which must name a settable property.
+template <class Control>
+void applyDefinition(Control& control, const ControlDefinition& definition) {
+  const Value caption = Value::text(definition.caption);
+  control.members->properties.find(control.type == ControlType::TextBox ? u"Text" : u"Caption")
+      ->set(control, caption);
+  for (const StoredSetting& setting : definition.settings) {
+    const auto* found = control.members->properties.find(setting.member);
+    if (!found || !found->set) refuseStoredSetting(control, setting.member);
+    found->set(control, setting.value);
   }
 }
 

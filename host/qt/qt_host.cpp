@@ -69,41 +69,15 @@ FormRef QtHost::createForm(const FormDefinition& definition) {
 }
 
 void QtHost::createControl(Form& form, const ControlDefinition& definition) {
-  const auto type = controlTypeNamed(definition.typeName);
-  if (!type) {
-    throw HostError(ErrorCode::InvalidValue,
-                    "invalid value: the definition names an unknown control type " +
-                        toUtf8(definition.typeName));
-  }
   auto control = std::make_unique<Control>();
-  control->ref = ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)};
-  control->form = form.ref;
-  control->type = *type;
-  control->typeName = definition.typeName;
-  control->name = definition.name;
-  control->index = definition.index;
+  recordDefinition(*control, ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)}, form.ref,
+                   definition);
   control->widget = createWidget(*control, form.widget.get());
   control->widget->setObjectName(toQString(definition.name));
   nameForAssistiveTechnology(*control);
-  control->left = definition.left;
-  control->top = definition.top;
-  control->width = definition.width;
-  control->height = definition.height;
-  control->tabIndex = definition.tabIndex;
   applyGeometry(*control);
-  control->members = &membersOf(*type);
-  const Value caption = Value::text(definition.caption);
-  control->members->properties.find(*type == ControlType::TextBox ? u"Text" : u"Caption")
-      ->set(*control, caption);
-  for (const StoredSetting& setting : definition.settings) {
-    const Property* found = control->members->properties.find(setting.member);
-    if (!found || !found->set) {
-      throw HostError(ErrorCode::UnknownMember, "unknown member: the definition sets " +
-                                                    toUtf8(setting.member) + " on " +
-                                                    describe(*control));
-    }
-    found->set(*control, setting.value);
-  }
+  control->members = &membersOf(control->type);
+  applyDefinition(*control, definition);
   control->tabIndexChanged = [this, ref = form.ref] { threadTabOrder(formOf(ref)); };
   form.controls.push_back(control->ref);
   controls_.push_back(std::move(control));
