@@ -4,12 +4,6 @@
 
 namespace host::qt {
 
-std::string describe(const Control& control) {
-  std::string text = toUtf8(control.name);
-  if (control.index) text.append("(").append(std::to_string(*control.index)).append(")");
-  return text;
-}
-
 void nameForAssistiveTechnology(const Control& control) {
   const QString label = QString::fromStdString(describe(control));
   control.widget->setAccessibleDescription(label);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "host/member_calls.h"
 #include "host/qt/convert.h"
 #include "host/qt/form_widget.h"
 #include "host/qt/members.h"
@@ -32,11 +33,6 @@ void writeToStandardError(Event event, TextView source, const HostError& error) 
   std::cerr << QCoreApplication::applicationName().toStdString() << ": the " << eventName(event)
             << " of " << toUtf8(source) << " failed: error " << static_cast<int>(error.code())
             << " (" << codeName(error.code()) << "): " << error.what() << std::endl;
-}
-
-// Adds the member and the control to an error raised while converting or applying a value.
-HostError naming(const HostError& error, const Control& control, TextView member) {
-  return HostError(error.code(), describe(control) + "." + toUtf8(member) + ": " + error.what());
 }
 
 }  // namespace
@@ -73,41 +69,15 @@ FormRef QtHost::createForm(const FormDefinition& definition) {
 }
 
 void QtHost::createControl(Form& form, const ControlDefinition& definition) {
-  const auto type = controlTypeNamed(definition.typeName);
-  if (!type) {
-    throw HostError(ErrorCode::InvalidValue,
-                    "invalid value: the definition names an unknown control type " +
-                        toUtf8(definition.typeName));
-  }
   auto control = std::make_unique<Control>();
-  control->ref = ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)};
-  control->form = form.ref;
-  control->type = *type;
-  control->typeName = definition.typeName;
-  control->name = definition.name;
-  control->index = definition.index;
+  recordDefinition(*control, ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)}, form.ref,
+                   definition);
   control->widget = createWidget(*control, form.widget.get());
   control->widget->setObjectName(toQString(definition.name));
   nameForAssistiveTechnology(*control);
-  control->left = definition.left;
-  control->top = definition.top;
-  control->width = definition.width;
-  control->height = definition.height;
-  control->tabIndex = definition.tabIndex;
   applyGeometry(*control);
-  control->members = &membersOf(*type);
-  const Value caption = Value::text(definition.caption);
-  control->members->properties.find(*type == ControlType::TextBox ? u"Text" : u"Caption")
-      ->set(*control, caption);
-  for (const StoredSetting& setting : definition.settings) {
-    const Property* found = control->members->properties.find(setting.member);
-    if (!found || !found->set) {
-      throw HostError(ErrorCode::UnknownMember, "unknown member: the definition sets " +
-                                                    toUtf8(setting.member) + " on " +
-                                                    describe(*control));
-    }
-    found->set(*control, setting.value);
-  }
+  control->members = &membersOf(control->type);
+  applyDefinition(*control, definition);
   control->tabIndexChanged = [this, ref = form.ref] { threadTabOrder(formOf(ref)); };
   form.controls.push_back(control->ref);
   controls_.push_back(std::move(control));
@@ -276,59 +246,16 @@ Text QtHost::typeName(ControlRef control) {
   return guarded([&] { return controlOf(control).typeName; });
 }
 
-const Property& QtHost::propertyOf(const Control& control, TextView name) const {
-  const Property* found = control.members->properties.find(name);
-  if (!found) {
-    refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
-                                         describe(control) + " has no property " + toUtf8(name));
-  }
-  return *found;
-}
-
 Value QtHost::getProperty(ControlRef ref, TextView name) {
-  return guarded([&] {
-    const Control& control = controlOf(ref);
-    return propertyOf(control, name).get(control);
-  });
+  return guarded([&] { return getMember(controlOf(ref), name); });
 }
 
 void QtHost::setProperty(ControlRef ref, TextView name, const Value& value) {
-  guarded([&] {
-    Control& control = controlOf(ref);
-    const Property& property = propertyOf(control, name);
-    if (!property.set) {
-      refuse(ErrorCode::ReadOnly,
-             "read-only member: " + describe(control) + "." + toUtf8(name) + " cannot be set");
-    }
-    try {
-      property.set(control, value);
-    } catch (const HostError& error) {
-      throw naming(error, control, name);
-    }
-  });
+  guarded([&] { setMember(controlOf(ref), name, value); });
 }
 
 void QtHost::callMethod(ControlRef ref, TextView name, std::span<const Value> arguments) {
-  guarded([&] {
-    Control& control = controlOf(ref);
-    const Method* found = control.members->methods.find(name);
-    if (!found) {
-      refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
-                                           describe(control) + " has no method " + toUtf8(name));
-    }
-    const Method& method = *found;
-    if (arguments.size() < method.minArguments || arguments.size() > method.maxArguments) {
-      refuse(ErrorCode::WrongArguments, "wrong number of arguments: " + describe(control) + "." +
-                                            toUtf8(name) + " takes " +
-                                            std::to_string(method.minArguments) + " to " +
-                                            std::to_string(method.maxArguments));
-    }
-    try {
-      method.call(control, arguments);
-    } catch (const HostError& error) {
-      throw naming(error, control, name);
-    }
-  });
+  guarded([&] { callMember(controlOf(ref), name, arguments); });
 }
 
 ColorValue QtHost::rgb(int red, int green, int blue) {

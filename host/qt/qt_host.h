@@ -63,7 +63,6 @@ class QtHost final : public FormsHost {
 
   Form& formOf(FormRef form) const;
   Control& controlOf(ControlRef control) const;
-  const Property& propertyOf(const Control& control, TextView name) const;
   void threadTabOrder(Form& form);
   static void focusFirstInTabOrder(Form& form);
   void createControl(Form& form, const ControlDefinition& definition);

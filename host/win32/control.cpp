@@ -6,12 +6,6 @@
 
 namespace host::win32 {
 
-std::string describe(const Control& control) {
-  std::string text = toUtf8(control.name);
-  if (control.index) text.append("(").append(std::to_string(*control.index)).append(")");
-  return text;
-}
-
 void applyGeometry(const Control& control) {
   const UINT dpi = control.dpi;
   MoveWindow(control.window, toPixels(control.left, dpi), toPixels(control.top, dpi),

@@ -1,13 +1,6 @@
 #pragma once
 
-#include <cstdint>
-#include <functional>
-#include <optional>
-#include <string>
-
-#include "host/control_members.h"
-#include "host/handles.h"
-#include "host/value.h"
+#include "host/control_record.h"
 #include "host/win32/control_window.h"
 #include "host/win32/gdi.h"
 #include "host/win32/windows_api.h"
@@ -17,33 +10,15 @@ namespace host::win32 {
 using ControlType = host::ControlType;
 struct MemberTable;
 
-// What the host keeps of one control besides its window: the values the platform does not hold
-// in the program's terms (twips, colour values, the numeric settings such as "Style").
-struct Control {
-  ControlRef ref;
-  FormRef form;
-  ControlType type{};
+// What the host keeps of one control besides what every host keeps: its window, the form's
+// dots per inch, what it adds to the window and the member table of its type.
+struct Control : ControlRecord {
   const MemberTable* members = nullptr;  // the type's, looked up once at creation
-  Text typeName;
-  Text name;
-  std::optional<std::int16_t> index;
-  HWND window = nullptr;  // owned by the form's window; null once that is destroyed
-  double left = 0, top = 0, width = 0, height = 0;  // twips
-  UINT dpi = 96;                                    // the form's dots per inch
-  ColorValue backColor = 0;
-  ColorValue foreColor = 0;
-  std::int16_t style = 0;
-  std::int16_t appearance = 1;
-  std::int16_t borderStyle = 1;
-  std::int16_t tabIndex = 0;
-  bool visible = true;
-  ControlWindowHooks hooks;               // what the host adds to the platform's window
-  SolidBrush background;                  // for the colour messages
-  std::function<void()> tabIndexChanged;  // the form re-threads its tab order
+  HWND window = nullptr;                 // owned by the form's window; null once that is destroyed
+  UINT dpi = 96;                         // the form's dots per inch
+  ControlWindowHooks hooks;              // what the host adds to the platform's window
+  SolidBrush background;                 // for the colour messages
 };
-
-// "Command1(3)" or "cmdProbar", for messages and assistive technology.
-std::string describe(const Control& control);
 
 // Places the window at the control's twips, in pixels at the form's dots per inch.
 void applyGeometry(const Control& control);

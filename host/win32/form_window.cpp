@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "host/member_calls.h"
 #include "host/win32/button_face.h"
 #include "host/win32/control_window.h"
 #include "host/win32/convert.h"
@@ -84,19 +85,9 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
 }
 
 void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
-  const auto type = controlTypeNamed(definition.typeName);
-  if (!type) {
-    throw HostError(ErrorCode::InvalidValue,
-                    "invalid value: the definition names an unknown control type " +
-                        toUtf8(definition.typeName));
-  }
   auto control = std::make_unique<Control>();
-  control->ref = ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)};
-  control->form = form.ref;
-  control->type = *type;
-  control->typeName = definition.typeName;
-  control->name = definition.name;
-  control->index = definition.index;
+  recordDefinition(*control, ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)}, form.ref,
+                   definition);
   describeForAssistiveTechnology(*control);
   const int id = kFirstControlId + static_cast<int>(form.controls.size());
   control->window = createWindow(*control, form.window, id);
@@ -104,26 +95,10 @@ void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
   SetWindowLongPtrW(control->window, GWLP_USERDATA, static_cast<LONG_PTR>(control->ref.id));
   hookControlWindow(control->window, control->hooks);
   SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
-  control->left = definition.left;
-  control->top = definition.top;
-  control->width = definition.width;
-  control->height = definition.height;
-  control->tabIndex = definition.tabIndex;
   control->dpi = form.dpi;
   applyGeometry(*control);
-  control->members = &membersOf(*type);
-  const Value caption = Value::text(definition.caption);
-  control->members->properties.find(*type == ControlType::TextBox ? u"Text" : u"Caption")
-      ->set(*control, caption);
-  for (const StoredSetting& setting : definition.settings) {
-    const Property* found = control->members->properties.find(setting.member);
-    if (!found || !found->set) {
-      throw HostError(ErrorCode::UnknownMember, "unknown member: the definition sets " +
-                                                    toUtf8(setting.member) + " on " +
-                                                    describe(*control));
-    }
-    found->set(*control, setting.value);
-  }
+  control->members = &membersOf(control->type);
+  applyDefinition(*control, definition);
   control->tabIndexChanged = [this, ref = form.ref] { threadTabOrder(formOf(ref)); };
   form.controls.push_back(control->ref);
   controls_.push_back(std::move(control));

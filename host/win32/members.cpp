@@ -1,33 +1,11 @@
 #include "host/win32/members.h"
 
-#include <stdexcept>
 #include <vector>
 
-#include "host/control_members.h"
-#include "host/error.h"
 #include "host/win32/convert.h"
 
 namespace host::win32 {
 namespace {
-
-// --- value checks ----------------------------------------------------------------------------
-
-std::int16_t zeroOrOne(const Value& value, const char* member) {
-  const std::int16_t number = value.asInt16();
-  if (number != 0 && number != 1) {
-    throw HostError(ErrorCode::InvalidValue,
-                    "invalid value: " + std::to_string(number) + " for " + member + " (0 or 1)");
-  }
-  return number;
-}
-
-double size(const Value& value) {
-  const double twips = value.asNumber();
-  if (twips < 0) {
-    throw HostError(ErrorCode::InvalidValue, "invalid value: a size cannot be negative");
-  }
-  return twips;
-}
 
 LONG_PTR styleOf(HWND window) {
   return GetWindowLongPtrW(window, GWL_STYLE);
@@ -76,48 +54,7 @@ std::vector<HWND> groupOf(HWND member) {
   return group;
 }
 
-// --- the members every control has ---------------------------------------------------------
-
-Value getName(const Control& c) {
-  return Value::text(c.name);
-}
-
-Value getIndex(const Control& c) {
-  if (!c.index) {
-    throw HostError(ErrorCode::NotInArray,
-                    "not in a control array: " + describe(c) + " has no Index");
-  }
-  return Value::int16(*c.index);
-}
-
-Value getLeft(const Control& c) {
-  return Value::number(c.left);
-}
-Value getTop(const Control& c) {
-  return Value::number(c.top);
-}
-Value getWidth(const Control& c) {
-  return Value::number(c.width);
-}
-Value getHeight(const Control& c) {
-  return Value::number(c.height);
-}
-void setLeft(Control& c, const Value& v) {
-  c.left = v.asNumber();
-  applyGeometry(c);
-}
-void setTop(Control& c, const Value& v) {
-  c.top = v.asNumber();
-  applyGeometry(c);
-}
-void setWidth(Control& c, const Value& v) {
-  c.width = size(v);
-  applyGeometry(c);
-}
-void setHeight(Control& c, const Value& v) {
-  c.height = size(v);
-  applyGeometry(c);
-}
+// --- the members every control has, where this host's platform is called -------------------
 
 Value getEnabled(const Control& c) {
   return Value::boolean(IsWindowEnabled(c.window) != FALSE);
@@ -127,42 +64,23 @@ void setEnabled(Control& c, const Value& v) {
   if (!enabled) passFocusOn(c);
   EnableWindow(c.window, enabled);
 }
-Value getVisible(const Control& c) {
-  return Value::boolean(c.visible);
-}
 void setVisible(Control& c, const Value& v) {
   c.visible = bool(v.asBoolean());
   if (!c.visible) passFocusOn(c);
   ShowWindow(c.window, c.visible ? SW_SHOWNA : SW_HIDE);
 }
 
-Value getBackColor(const Control& c) {
-  return Value::int32(c.backColor);
-}
 void setBackColor(Control& c, const Value& v) {
   const ColorValue value = v.asInt32();
   resolveColor(value);  // refuses a colour we cannot show before anything changes
   c.backColor = value;
   schedulePaint(c);
 }
-Value getForeColor(const Control& c) {
-  return Value::int32(c.foreColor);
-}
 void setForeColor(Control& c, const Value& v) {
   const ColorValue value = v.asInt32();
   resolveColor(value);
   c.foreColor = value;
   schedulePaint(c);
-}
-
-Value getTabIndex(const Control& c) {
-  return Value::int16(c.tabIndex);
-}
-void setTabIndex(Control& c, const Value& v) {
-  const std::int16_t position = v.asInt16();
-  if (position < 0) throw HostError(ErrorCode::InvalidValue, "invalid value: negative TabIndex");
-  c.tabIndex = position;
-  if (c.tabIndexChanged) c.tabIndexChanged();
 }
 
 // A caption and a text box's text are both the window's text.
@@ -174,9 +92,6 @@ void setWindowTextTo(Control& c, const Value& v) {
   schedulePaint(c);
 }
 
-Value getAppearance(const Control& c) {
-  return Value::int16(c.appearance);
-}
 void setAppearance(Control& c, const Value& v) {
   c.appearance = zeroOrOne(v, "Appearance");
   if (c.type == ControlType::TextBox) {
@@ -188,9 +103,6 @@ void setAppearance(Control& c, const Value& v) {
 
 // --- the members of one type ---------------------------------------------------------------
 
-Value getStyle(const Control& c) {
-  return Value::int16(c.style);
-}
 // The button keeps its window, and so its caption, place, tab position, state and focus: only
 // its button style changes, between the platform's push button and one the host draws.
 void setStyle(Control& c, const Value& v) {
@@ -201,9 +113,6 @@ void setStyle(Control& c, const Value& v) {
   schedulePaint(c);
 }
 
-Value getBorderStyle(const Control& c) {
-  return Value::int16(c.borderStyle);
-}
 void setBorderStyle(Control& c, const Value& v) {
   c.borderStyle = zeroOrOne(v, "BorderStyle");
   applyEditFrame(c);
@@ -236,85 +145,26 @@ void refresh(Control& c, std::span<const Value>) {
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void move(Control& c, std::span<const Value> arguments) {
-  // Convert every argument first, so that a bad one leaves the control where it was.
-  const double left = arguments[0].asNumber();
-  const double top = arguments.size() > 1 ? arguments[1].asNumber() : c.top;
-  const double width = arguments.size() > 2 ? size(arguments[2]) : c.width;
-  const double height = arguments.size() > 3 ? size(arguments[3]) : c.height;
-  c.left = left;
-  c.top = top;
-  c.width = width;
-  c.height = height;
-  applyGeometry(c);
-}
-
 // --- the tables ----------------------------------------------------------------------------
 
-// This host's platform calls for each member; which type has which member, of what kind and
-// whether it may be set, is every host's one definition (host/control_members.h).
-struct Accessor {
-  const char16_t* name;
-  ValueKind kind;
-  Value (*get)(const Control&);
-  void (*set)(Control&, const Value&);
-};
-
-constexpr Accessor kAccessors[] = {
-    {u"Name", ValueKind::Text, getName, nullptr},
-    {u"Index", ValueKind::Int16, getIndex, nullptr},
-    {u"Left", ValueKind::Number, getLeft, setLeft},
-    {u"Top", ValueKind::Number, getTop, setTop},
-    {u"Width", ValueKind::Number, getWidth, setWidth},
-    {u"Height", ValueKind::Number, getHeight, setHeight},
+// This host's platform calls for the members whose values live in the platform; the rest are
+// every host's (host/control_accessors.h). Which type has which member, of what kind and whether
+// it may be set, is every host's one definition (host/control_members.h).
+constexpr AccessorOf<Control> kAccessors[] = {
     {u"Enabled", ValueKind::Boolean, getEnabled, setEnabled},
-    {u"Visible", ValueKind::Boolean, getVisible, setVisible},
-    {u"BackColor", ValueKind::Int32, getBackColor, setBackColor},
-    {u"ForeColor", ValueKind::Int32, getForeColor, setForeColor},
-    {u"TabIndex", ValueKind::Int16, getTabIndex, setTabIndex},
-    {u"Appearance", ValueKind::Int16, getAppearance, setAppearance},
+    {u"Visible", ValueKind::Boolean, getVisible<Control>, setVisible},
+    {u"BackColor", ValueKind::Int32, getBackColor<Control>, setBackColor},
+    {u"ForeColor", ValueKind::Int32, getForeColor<Control>, setForeColor},
+    {u"Appearance", ValueKind::Int16, getAppearance<Control>, setAppearance},
     {u"Caption", ValueKind::Text, getWindowText, setWindowTextTo},
-    {u"Style", ValueKind::Int16, getStyle, setStyle},
+    {u"Style", ValueKind::Int16, getStyle<Control>, setStyle},
     {u"Text", ValueKind::Text, getWindowText, setWindowTextTo},
-    {u"BorderStyle", ValueKind::Int16, getBorderStyle, setBorderStyle},
+    {u"BorderStyle", ValueKind::Int16, getBorderStyle<Control>, setBorderStyle},
     {u"Value", ValueKind::Int16, getCheckValue, setCheckValue},
     {u"Value", ValueKind::Boolean, getOptionValue, setOptionValue},
 };
 
-struct MethodCall {
-  const char16_t* name;
-  void (*call)(Control&, std::span<const Value>);
-};
-
-constexpr MethodCall kMethodCalls[] = {{u"Refresh", refresh}, {u"Move", move}};
-
-Property bind(const PropertyShape& shape) {
-  for (const Accessor& accessor : kAccessors) {
-    if (TextView(accessor.name) == shape.name && accessor.kind == shape.kind) {
-      return Property{shape.kind, accessor.get, shape.settable ? accessor.set : nullptr};
-    }
-  }
-  throw std::logic_error("no accessor for a member of the shared definition");
-}
-
-Method bind(const MethodShape& shape) {
-  for (const MethodCall& method : kMethodCalls) {
-    if (TextView(method.name) == shape.name) {
-      return Method{shape.minArguments, shape.maxArguments, method.call};
-    }
-  }
-  throw std::logic_error("no call for a method of the shared definition");
-}
-
-MemberTable buildTable(ControlType type) {
-  MemberTable table;
-  for (const PropertyShape& shape : commonProperties())
-    table.properties.add(shape.name, bind(shape));
-  for (const PropertyShape& shape : ownProperties(type))
-    table.properties.add(shape.name, bind(shape));
-  for (const MethodShape& shape : controlMethods()) table.methods.add(shape.name, bind(shape));
-  return table;
-}
+constexpr MethodCallOf<Control> kMethodCalls[] = {{u"Refresh", refresh}};
 
 // Each type: its window class and styles, and the colours it reports before the
 // program sets any (the platform's own: button face and text, or window and window text).
@@ -345,13 +195,8 @@ const TypeRow& rowOf(ControlType type) {
 }  // namespace
 
 const MemberTable& membersOf(ControlType type) {
-  static const MemberTable tables[] = {
-      buildTable(ControlType::CommandButton),
-      buildTable(ControlType::TextBox),
-      buildTable(ControlType::CheckBox),
-      buildTable(ControlType::OptionButton),
-  };
-  return tables[static_cast<int>(type)];
+  static const auto tables = buildTables<MemberTable>(kAccessors, kMethodCalls);
+  return tables[static_cast<std::size_t>(type)];
 }
 
 LONG_PTR buttonStyleFor(std::int16_t style) {

@@ -3,28 +3,16 @@
 #include <optional>
 #include <span>
 
-#include "host/member_list.h"
+#include "host/control_accessors.h"
 #include "host/win32/control.h"
 
 namespace host::win32 {
 
-struct Property {
-  ValueKind kind;
-  Value (*get)(const Control&);
-  void (*set)(Control&, const Value&);  // null for a read-only property
-};
-
-struct Method {
-  std::size_t minArguments;
-  std::size_t maxArguments;
-  void (*call)(Control&, std::span<const Value>);
-};
+using Property = PropertyOf<Control>;
+using Method = MethodOf<Control>;
 
 // The members of one control type, looked up by name when the program calls them.
-struct MemberTable {
-  MemberList<Property> properties;
-  MemberList<Method> methods;
-};
+struct MemberTable : MemberTableOf<Control> {};
 
 const MemberTable& membersOf(ControlType type);
 

@@ -1,18 +1,11 @@
 #include "host/win32/win32_host.h"
 
+#include "host/member_calls.h"
 #include "host/win32/convert.h"
 #include "host/win32/error_report.h"
 #include "host/win32/form.h"
 
 namespace host::win32 {
-namespace {
-
-// Adds the member and the control to an error raised while converting or applying a value.
-HostError naming(const HostError& error, const Control& control, TextView member) {
-  return HostError(error.code(), describe(control) + "." + toUtf8(member) + ": " + error.what());
-}
-
-}  // namespace
 
 Win32Host::Win32Host() {
   reportError_ = [this](Event event, TextView source, const HostError& error) {
@@ -151,51 +144,16 @@ Text Win32Host::typeName(ControlRef control) {
   return controlOf(control).typeName;
 }
 
-const Property& Win32Host::propertyOf(const Control& control, TextView name) const {
-  const Property* found = control.members->properties.find(name);
-  if (!found) {
-    refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
-                                         describe(control) + " has no property " + toUtf8(name));
-  }
-  return *found;
-}
-
 Value Win32Host::getProperty(ControlRef ref, TextView name) {
-  const Control& control = controlOf(ref);
-  return propertyOf(control, name).get(control);
+  return getMember(controlOf(ref), name);
 }
 
 void Win32Host::setProperty(ControlRef ref, TextView name, const Value& value) {
-  Control& control = controlOf(ref);
-  const Property& property = propertyOf(control, name);
-  if (!property.set) {
-    refuse(ErrorCode::ReadOnly,
-           "read-only member: " + describe(control) + "." + toUtf8(name) + " cannot be set");
-  }
-  try {
-    property.set(control, value);
-  } catch (const HostError& error) {
-    throw naming(error, control, name);
-  }
+  setMember(controlOf(ref), name, value);
 }
 
 void Win32Host::callMethod(ControlRef ref, TextView name, std::span<const Value> arguments) {
-  Control& control = controlOf(ref);
-  const Method* found = control.members->methods.find(name);
-  if (!found) {
-    refuse(ErrorCode::UnknownMember, "unknown member: " + toUtf8(control.typeName) + " " +
-                                         describe(control) + " has no method " + toUtf8(name));
-  }
-  if (arguments.size() < found->minArguments || arguments.size() > found->maxArguments) {
-    refuse(ErrorCode::WrongArguments,
-           "wrong number of arguments: " + describe(control) + "." + toUtf8(name) + " takes " +
-               std::to_string(found->minArguments) + " to " + std::to_string(found->maxArguments));
-  }
-  try {
-    found->call(control, arguments);
-  } catch (const HostError& error) {
-    throw naming(error, control, name);
-  }
+  callMember(controlOf(ref), name, arguments);
 }
 
 ColorValue Win32Host::rgb(int red, int green, int blue) {

@@ -82,7 +82,6 @@ class Win32Host final : public FormsHost {
   Form& formOf(FormRef form) const;
   Form* formAt(HWND window) const;
   Control& controlOf(ControlRef control) const;
-  const Property& propertyOf(const Control& control, TextView name) const;
   void createControl(Form& form, const ControlDefinition& definition);
   void applyFormGeometry(Form& form);
   void threadTabOrder(Form& form);
