@@ -29,7 +29,7 @@ AccessibilityLibrary::AccessibilityLibrary()
   HRESULT(WINAPI * initialize)(void*, DWORD) = nullptr;
   bind(initialize, com_, "CoInitializeEx");
   if (initialize) apartment_ = initialize(nullptr, COINIT_APARTMENTTHREADED);
-  bind(createStandardObject, accessibility_, "CreateStdAccessibleObject");
+  bind(objectFromWindow, accessibility_, "AccessibleObjectFromWindow");
   bind(resultFromObject, accessibility_, "LresultFromObject");
   bind(allocateString, automation_, "SysAllocString");
 }
@@ -44,7 +44,7 @@ AccessibilityLibrary::~AccessibilityLibrary() {
 }
 
 bool AccessibilityLibrary::loaded() const {
-  return SUCCEEDED(apartment_) && createStandardObject && resultFromObject && allocateString;
+  return SUCCEEDED(apartment_) && objectFromWindow && resultFromObject && allocateString;
 }
 
 }  // namespace host::win32

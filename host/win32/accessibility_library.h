@@ -17,7 +17,7 @@ class AccessibilityLibrary {
   // to the platform's own handling).
   static const AccessibilityLibrary* get();
 
-  HRESULT(WINAPI* createStandardObject)(HWND, LONG, REFIID, void**) = nullptr;
+  HRESULT(WINAPI* objectFromWindow)(HWND, DWORD, REFIID, void**) = nullptr;
   LRESULT(WINAPI* resultFromObject)(REFIID, WPARAM, LPUNKNOWN) = nullptr;
   BSTR(WINAPI* allocateString)(const OLECHAR*) = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "host/control_members.h"
 #include "host/win32/windows_api.h"
 
 namespace host::win32 {
@@ -11,9 +12,11 @@ struct ControlWindowHooks {
   // A quick second click on a button is a second press, not a double click, so that each press
   // of a host-drawn button shows pressed and clicks, as the platform's push buttons do.
   bool pressOnEveryClick = false;
-  // For assistive technology: the name where the platform finds none (a text box's window text
-  // is its value, and no label stands beside it), else empty; and a description that tells the
-  // members of a control array apart ("Check1(0)").
+  // For assistive technology: the control's type, which gives its role and default action; its
+  // name where its window text is not one (a text box's window text is its value, and no label
+  // stands beside it), else empty for the caption; and a description that tells the members of
+  // a control array apart ("Check1(0)").
+  ControlType type = ControlType::CommandButton;
   std::wstring name;
   std::wstring description;
   WNDPROC platformProcedure = nullptr;

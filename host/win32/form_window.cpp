@@ -47,6 +47,7 @@ void loadIcons(Win32Host::Form& form);
 // screen reader tells apart the two "Check1" boxes.
 void describeForAssistiveTechnology(Control& control) {
   const Text label = fromUtf8(describe(control));
+  control.hooks.type = control.type;
   control.hooks.description.assign(wide(label), label.size());
   if (control.type == ControlType::TextBox) {
     control.hooks.name = control.hooks.description;

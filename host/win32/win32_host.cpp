@@ -100,8 +100,14 @@ ControlRef Win32Host::control(FormRef form, TextView name,
 
 // --- FormsHost -------------------------------------------------------------------------------
 
+// Assistive technology hears that the form's name changed. Some systems' own handling of a new
+// window text raises the same event for the same object, so there it arrives twice, back to
+// back; that is accepted: the event carries no text, a client that hears both reads the same new
+// name, and telling the systems apart would make the host behave differently on each.
 void Win32Host::setCaption(FormRef form, TextView caption) {
-  setWindowText(formOf(form).window, Text(caption));
+  const HWND window = formOf(form).window;
+  setWindowText(window, Text(caption));
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_WINDOW, CHILDID_SELF);
 }
 
 void Win32Host::setBackColor(FormRef form, ColorValue color) {

@@ -3,6 +3,7 @@
 # manager (openbox), drives it with real input events and reads its pixels.
 # Usage: e2e.sh bare WINE_RUN PROGRAM             the bare Win32 program: proves the driver
 #        e2e.sh full WINE_RUN PROGRAM SHOTS_DIR   skinbench.exe: skinned, eleven presses, close
+#        e2e.sh msaa WINE_RUN PROGRAM CLIENT      skinbench.exe as the MSAA client CLIENT sees it
 # WINE_RUN runs a Windows program under Wine and exits with its status. Every wait is bounded,
 # and whatever the script started is ended on any way out.
 set -euo pipefail
@@ -209,8 +210,21 @@ run_full() {
   echo "PASSED: skinned at start, eleven presses, closed with status 0"
 }
 
+# The client starts the program itself, so that one Wine run holds the prefix; it prints the tree
+# it reads and what it checked.
+run_msaa() {
+  local client=$4 windows_program
+  windows_program="Z:${program//\//\\}"
+  start_display
+  start_window_manager
+  timeout 240 "$wine_run" "$client" "$windows_program" >"$scratch/program.log" 2>&1 ||
+    fail "the MSAA client found a fault (status $?)"
+  cat "$scratch/program.log"
+}
+
 case "$mode" in
   bare) run_bare ;;
   full) run_full "$@" ;;
+  msaa) run_msaa "$@" ;;
   *) fail "unknown mode '$mode'" ;;
 esac

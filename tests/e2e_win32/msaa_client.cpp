@@ -1,0 +1,281 @@
+// A small screen reader's view of skinbench.exe, through MSAA from another process: starts the
+// program, prints the form's accessible tree, checks the thirteen children in tab order (name,
+// role, description), ticks a check box and selects an option button through their default
+// actions and reads "checked" back, presses PROBAR and waits for the form's name-change event,
+// then closes the window. Exits 0 when all holds, 1 with the reason otherwise.
+// Usage: msaa_client PROGRAM (a Windows path)
+#include <oleacc.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr GUID kIAccessible{
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr DWORD kWaitMs = 30000;
+
+struct Expected {
+  const wchar_t* name;
+  long role;
+  const wchar_t* description;
+};
+// Form1's controls in tab order.
+constexpr Expected kTabOrder[] = {
+    {L"Aceptar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(0)"},
+    {L"Guardar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(22)"},
+    {L"cancelar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(4)"},
+    {L"consultar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(1)"},
+    {L"buscar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(2)"},
+    {L"Ejecutar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(3)"},
+    {L"Text1(0)", ROLE_SYSTEM_TEXT, L"Text1(0)"},
+    {L"Text1(1)", ROLE_SYSTEM_TEXT, L"Text1(1)"},
+    {L"Option1", ROLE_SYSTEM_RADIOBUTTON, L"Option1(0)"},
+    {L"Option1", ROLE_SYSTEM_RADIOBUTTON, L"Option1(1)"},
+    {L"Check1", ROLE_SYSTEM_CHECKBUTTON, L"Check1(0)"},
+    {L"Check1", ROLE_SYSTEM_CHECKBUTTON, L"Check1(1)"},
+    {L"PROBAR", ROLE_SYSTEM_PUSHBUTTON, L"cmdProbar"},
+};
+constexpr std::size_t kCheck1_0 = 10, kOption1_0 = 8, kOption1_1 = 9, kProbar = 12;
+
+[[noreturn]] void fail(const std::wstring& why) {
+  std::fwprintf(stdout, L"FAIL: %ls\n", why.c_str());
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+// One reference to an accessible object, released with it.
+class Object {
+ public:
+  explicit Object(IAccessible* object = nullptr) : object_(object) {}
+  Object(Object&& other) noexcept : object_(other.object_) { other.object_ = nullptr; }
+  Object& operator=(Object&&) = delete;
+  ~Object() {
+    if (object_) object_->Release();
+  }
+  IAccessible* operator->() const { return object_; }
+  IAccessible* get() const { return object_; }
+
+ private:
+  IAccessible* object_;
+};
+
+Object clientOf(HWND window) {
+  void* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+                                        &object))) {
+    fail(L"no accessible object for a window");
+  }
+  return Object(static_cast<IAccessible*>(object));
+}
+
+VARIANT self() {
+  VARIANT child{};
+  child.vt = VT_I4;
+  child.lVal = CHILDID_SELF;
+  return child;
+}
+
+std::wstring text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                  const Object& object) {
+  BSTR value = nullptr;
+  std::wstring result;
+  if ((object.get()->*get)(self(), &value) == S_OK && value) result = value;
+  SysFreeString(value);
+  return result;
+}
+std::wstring nameOf(const Object& o) {
+  return text(&IAccessible::get_accName, o);
+}
+std::wstring descriptionOf(const Object& o) {
+  return text(&IAccessible::get_accDescription, o);
+}
+std::wstring actionOf(const Object& o) {
+  return text(&IAccessible::get_accDefaultAction, o);
+}
+
+long numberOf(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
+              const Object& object) {
+  VARIANT value{};
+  const HRESULT result = (object.get()->*get)(self(), &value);
+  return result == S_OK && value.vt == VT_I4 ? value.lVal : -1;
+}
+long roleOf(const Object& o) {
+  return numberOf(&IAccessible::get_accRole, o);
+}
+long stateOf(const Object& o) {
+  return numberOf(&IAccessible::get_accState, o);
+}
+
+std::wstring roleText(long role) {
+  wchar_t buffer[64] = L"?";
+  GetRoleTextW(static_cast<DWORD>(role), buffer, 64);
+  return buffer;
+}
+
+std::wstring stateText(long state) {
+  std::wstring words;
+  for (DWORD bit = 1; bit != 0 && state > 0; bit <<= 1) {
+    if (!(static_cast<DWORD>(state) & bit)) continue;
+    wchar_t buffer[64] = L"?";
+    GetStateTextW(bit, buffer, 64);
+    words += (words.empty() ? L"" : L", ") + std::wstring(buffer);
+  }
+  return words;
+}
+
+// The form's children as its client object lists them, each as the window it stands for.
+std::vector<HWND> childWindows(const Object& form) {
+  long count = 0;
+  form->get_accChildCount(&count);
+  std::vector<VARIANT> children(static_cast<std::size_t>(count));
+  long got = 0;
+  if (count > 0 && FAILED(AccessibleChildren(form.get(), 0, count, children.data(), &got))) {
+    fail(L"the form's children could not be listed");
+  }
+  std::vector<HWND> windows;
+  for (long i = 0; i < got; ++i) {
+    HWND window = nullptr;
+    if (children[i].vt == VT_DISPATCH && children[i].pdispVal) {
+      IAccessible* child = nullptr;
+      children[i].pdispVal->QueryInterface(kIAccessible, reinterpret_cast<void**>(&child));
+      if (child) WindowFromAccessibleObject(child, &window);
+      if (child) child->Release();
+    }
+    VariantClear(&children[i]);
+    windows.push_back(window);
+  }
+  return windows;
+}
+
+// Prints the tree and checks each child against the tab order; returns the children's objects.
+std::vector<Object> readTree(HWND form) {
+  const Object client = clientOf(form);
+  std::wprintf(L"%ls \"%ls\"\n", roleText(roleOf(client)).c_str(), nameOf(client).c_str());
+  const std::vector<HWND> windows = childWindows(client);
+  if (windows.size() != std::size(kTabOrder)) {
+    fail(L"the form has " + std::to_wstring(windows.size()) + L" children, not 13");
+  }
+  std::vector<Object> children;
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    if (!windows[i]) fail(L"child " + std::to_wstring(i) + L" stands for no window");
+    Object child = clientOf(windows[i]);
+    const Expected& want = kTabOrder[i];
+    std::wprintf(L"  %2zu %-13ls \"%ls\"  description \"%ls\"  action \"%ls\"  [%ls]\n", i,
+                 roleText(roleOf(child)).c_str(), nameOf(child).c_str(),
+                 descriptionOf(child).c_str(), actionOf(child).c_str(),
+                 stateText(stateOf(child)).c_str());
+    if (nameOf(child) != want.name || roleOf(child) != want.role ||
+        descriptionOf(child) != want.description) {
+      fail(L"child " + std::to_wstring(i) + L" is not " + want.description +
+           L" with its name and role");
+    }
+    children.push_back(std::move(child));
+  }
+  return children;
+}
+
+// Lets the program's and this thread's messages (the event hook's) run until `done` holds.
+template <typename Condition>
+bool waitFor(Condition done, DWORD limit = kWaitMs) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > limit) return false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+  }
+  return true;
+}
+
+bool isChecked(const Object& o) {
+  const long state = stateOf(o);
+  return state >= 0 && (state & STATE_SYSTEM_CHECKED);
+}
+
+void doDefaultAction(const Object& o, const wchar_t* what) {
+  if (o->accDoDefaultAction(self()) != S_OK) fail(std::wstring(what) + L": no default action");
+}
+
+void tickAndSelect(const std::vector<Object>& children) {
+  const Object& check = children[kCheck1_0];
+  if (isChecked(check) || actionOf(check) != L"Check") fail(L"Check1(0) starts checked");
+  doDefaultAction(check, L"Check1(0)");
+  if (!waitFor([&] { return isChecked(check); })) fail(L"Check1(0) is not checked after a tick");
+  std::wprintf(L"Check1(0) ticked: [%ls], default action now \"%ls\"\n",
+               stateText(stateOf(check)).c_str(), actionOf(check).c_str());
+  if (actionOf(check) != L"Uncheck") fail(L"a ticked Check1(0) offers no \"Uncheck\"");
+
+  doDefaultAction(children[kOption1_1], L"Option1(1)");
+  if (!waitFor([&] { return isChecked(children[kOption1_1]); })) {
+    fail(L"Option1(1) is not checked after it was selected");
+  }
+  if (isChecked(children[kOption1_0])) fail(L"Option1(0) stays checked beside Option1(1)");
+  std::wprintf(L"Option1(1) selected: [%ls]\n", stateText(stateOf(children[kOption1_1])).c_str());
+}
+
+HWND g_form = nullptr;
+int g_nameChanges = 0;
+
+void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+  if (window == g_form && object == OBJID_WINDOW && child == CHILDID_SELF) ++g_nameChanges;
+}
+
+void pressProbar(const std::vector<Object>& children, DWORD process) {
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE,
+                                             nullptr, heard, process, 0, WINEVENT_OUTOFCONTEXT);
+  if (!hook) fail(L"no event hook");
+  doDefaultAction(children[kProbar], L"PROBAR");
+  const bool arrived = waitFor([] { return g_nameChanges > 0; });
+  // A second event for the same change, if any, arrives right behind the first.
+  waitFor([] { return false; }, 500);
+  UnhookWinEvent(hook);
+  if (!arrived) fail(L"no name-change event for the form after a press of PROBAR");
+  std::wprintf(L"PROBAR pressed: %d name-change event(s) for the form, now named \"%ls\"\n",
+               g_nameChanges, nameOf(clientOf(g_form)).c_str());
+}
+
+HWND waitForForm(DWORD process) {
+  HWND form = nullptr;
+  waitFor([&] {
+    form = FindWindowW(L"SkinbenchForm", L"Form1");
+    DWORD owner = 0;
+    if (form) GetWindowThreadProcessId(form, &owner);
+    return form && owner == process && IsWindowVisible(form);
+  });
+  if (!form) fail(L"no window Form1 appeared");
+  return form;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 2) fail(L"usage: msaa_client PROGRAM");
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION program{};
+  std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &program)) {
+    fail(L"the program did not start");
+  }
+  g_form = waitForForm(program.dwProcessId);
+  {
+    const std::vector<Object> children = readTree(g_form);
+    tickAndSelect(children);
+    pressProbar(children, program.dwProcessId);
+  }
+  PostMessageW(g_form, WM_CLOSE, 0, 0);
+  DWORD status = 1;
+  if (WaitForSingleObject(program.hProcess, kWaitMs) != WAIT_OBJECT_0) fail(L"no end after close");
+  GetExitCodeProcess(program.hProcess, &status);
+  CloseHandle(program.hThread);
+  CloseHandle(program.hProcess);
+  CoUninitialize();
+  if (status != 0) fail(L"the program ended with status " + std::to_wstring(status));
+  std::wprintf(L"PASSED: the tree, a tick, a selection and the name-change event\n");
+  return 0;
+}
