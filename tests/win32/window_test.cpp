@@ -179,6 +179,8 @@ TEST(Win32Window, LaysItselfOutAgainWhenItsDotsPerInchChange) {
 struct Accessible {
   std::wstring name;
   std::wstring description;
+  long role = 0;
+  long state = 0;
 };
 
 Accessible accessibleOf(HWND control) {
@@ -200,6 +202,12 @@ Accessible accessibleOf(HWND control) {
   text = nullptr;
   if (accessible->get_accDescription(self, &text) == S_OK && text) found.description = text;
   SysFreeString(text);
+  VARIANT number{};
+  if (accessible->get_accRole(self, &number) == S_OK && number.vt == VT_I4)
+    found.role = number.lVal;
+  if (accessible->get_accState(self, &number) == S_OK && number.vt == VT_I4) {
+    found.state = number.lVal;
+  }
   accessible->Release();
   return found;
 }
@@ -221,6 +229,39 @@ TEST(Win32Window, NamesAndDescribesEveryControlForAssistiveTechnology) {
          child = GetWindow(child, GW_HWNDNEXT)) {
       EXPECT_FALSE(accessibleOf(child).name.empty());
     }
+  }
+  CoUninitialize();
+}
+
+// The role stays a push button whichever style draws the button, and the state follows what the
+// program sets: unavailable when disabled, checked when its value says so, focused with the focus.
+TEST(Win32Window, TellsAssistiveTechnologyEachControlsRoleAndState) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  {
+    Form1Window form1;
+    const auto set = [&form1](std::u16string_view name, std::int16_t index,
+                              std::u16string_view member, const host::Value& value) {
+      form1.host.setProperty(form1.control(name, index), member, value);
+    };
+    set(u"Command1", 2, u"Style", host::Value::int16(0));
+    set(u"Command1", 2, u"Enabled", host::Value::boolean(false));
+    set(u"Check1", 1, u"Value", host::Value::int16(1));
+    set(u"Option1", 0, u"Value", host::Value::boolean(true));
+    SetFocus(form1.child(u"Text1", 1));
+    const Accessible standard = accessibleOf(form1.child(u"Command1", 2));
+    EXPECT_EQ(standard.role, ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(standard.state & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_FOCUSABLE),
+              STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(accessibleOf(form1.child(u"Command1", 3)).state & STATE_SYSTEM_UNAVAILABLE, 0);
+    EXPECT_EQ(accessibleOf(form1.child(u"Check1", 1)).state & STATE_SYSTEM_CHECKED,
+              STATE_SYSTEM_CHECKED);
+    EXPECT_EQ(accessibleOf(form1.child(u"Check1", 0)).state & STATE_SYSTEM_CHECKED, 0);
+    EXPECT_EQ(accessibleOf(form1.child(u"Option1", 0)).state & STATE_SYSTEM_CHECKED,
+              STATE_SYSTEM_CHECKED);
+    const Accessible focused = accessibleOf(form1.child(u"Text1", 1));
+    EXPECT_EQ(focused.role, ROLE_SYSTEM_TEXT);
+    EXPECT_EQ(focused.state & STATE_SYSTEM_FOCUSED, STATE_SYSTEM_FOCUSED);
+    EXPECT_EQ(accessibleOf(form1.child(u"Text1", 0)).state & STATE_SYSTEM_FOCUSED, 0);
   }
   CoUninitialize();
 }
