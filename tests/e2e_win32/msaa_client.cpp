@@ -150,6 +150,18 @@ std::vector<HWND> childWindows(const Object& form) {
   return windows;
 }
 
+// Whether the object's parent is its window's object, and a hit test at the middle of where it
+// says it is finds the object itself.
+bool leadsBack(const Object& o, HWND window) {
+  HWND found = nullptr;
+  if (FAILED(WindowFromAccessibleObject(o.get(), &found)) || found != window) return false;
+  long left = 0, top = 0, width = 0, height = 0;
+  if (o->accLocation(&left, &top, &width, &height, self()) != S_OK || width <= 0) return false;
+  VARIANT hit{};
+  const HRESULT result = o->accHitTest(left + width / 2, top + height / 2, &hit);
+  return result == S_OK && hit.vt == VT_I4 && hit.lVal == CHILDID_SELF;
+}
+
 // Prints the tree and checks each child against the tab order; returns the children's objects.
 std::vector<Object> readTree(HWND form) {
   const Object client = clientOf(form);
@@ -171,6 +183,9 @@ std::vector<Object> readTree(HWND form) {
         descriptionOf(child) != want.description) {
       fail(L"child " + std::to_wstring(i) + L" is not " + want.description +
            L" with its name and role");
+    }
+    if (!leadsBack(child, windows[i])) {
+      fail(std::wstring(want.description) + L" does not lead back to its window and place");
     }
     children.push_back(std::move(child));
   }

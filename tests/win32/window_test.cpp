@@ -233,8 +233,9 @@ TEST(Win32Window, NamesAndDescribesEveryControlForAssistiveTechnology) {
   CoUninitialize();
 }
 
-// The role stays a push button whichever style draws the button, and the state follows what the
-// program sets: unavailable when disabled, checked when its value says so, focused with the focus.
+// The role stays a push button whichever style draws the button, the name is the caption as it
+// reads, and the state follows what the program sets: unavailable when disabled, checked when its
+// value says so, focused with the focus.
 TEST(Win32Window, TellsAssistiveTechnologyEachControlsRoleAndState) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   {
@@ -247,6 +248,8 @@ TEST(Win32Window, TellsAssistiveTechnologyEachControlsRoleAndState) {
     set(u"Command1", 2, u"Enabled", host::Value::boolean(false));
     set(u"Check1", 1, u"Value", host::Value::int16(1));
     set(u"Option1", 0, u"Value", host::Value::boolean(true));
+    set(u"Command1", 22, u"Caption", host::Value::text(u"&Guardar && salir"));
+    EXPECT_EQ(accessibleOf(form1.child(u"Command1", 22)).name, L"Guardar & salir");
     SetFocus(form1.child(u"Text1", 1));
     const Accessible standard = accessibleOf(form1.child(u"Command1", 2));
     EXPECT_EQ(standard.role, ROLE_SYSTEM_PUSHBUTTON);
