@@ -285,10 +285,6 @@ class ControlAccessible final : public IAccessible {
     if (enabled && visible) state |= STATE_SYSTEM_FOCUSABLE;
     if (GetFocus() == window_) state |= STATE_SYSTEM_FOCUSED;
     if (isChecked()) state |= STATE_SYSTEM_CHECKED;
-    if (answers_.type == ControlType::CommandButton &&
-        (SendMessageW(window_, BM_GETSTATE, 0, 0) & BST_PUSHED)) {
-      state |= STATE_SYSTEM_PRESSED;
-    }
     return state;
   }
 

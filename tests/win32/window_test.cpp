@@ -179,11 +179,14 @@ TEST(Win32Window, LaysItselfOutAgainWhenItsDotsPerInchChange) {
 struct Accessible {
   std::wstring name;
   std::wstring description;
+  std::wstring value;
   long role = 0;
   long state = 0;
 };
 
-Accessible accessibleOf(HWND control) {
+// What the control's accessible object answers; with `takeFocus`, after it was asked to take the
+// focus, as a screen reader moving to it asks.
+Accessible accessibleOf(HWND control, bool takeFocus = false) {
   static constexpr GUID kIAccessible{
       0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
   void* object = nullptr;
@@ -195,16 +198,21 @@ Accessible accessibleOf(HWND control) {
   VARIANT self{};
   self.vt = VT_I4;
   self.lVal = CHILDID_SELF;
+  if (takeFocus) accessible->accSelect(SELFLAG_TAKEFOCUS, self);
   Accessible found;
-  BSTR text = nullptr;
-  if (accessible->get_accName(self, &text) == S_OK && text) found.name = text;
-  SysFreeString(text);
-  text = nullptr;
-  if (accessible->get_accDescription(self, &text) == S_OK && text) found.description = text;
-  SysFreeString(text);
+  const auto read = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
+                        std::wstring& into) {
+    BSTR text = nullptr;
+    if ((accessible->*get)(self, &text) == S_OK && text) into = text;
+    SysFreeString(text);
+  };
+  read(&IAccessible::get_accName, found.name);
+  read(&IAccessible::get_accDescription, found.description);
+  read(&IAccessible::get_accValue, found.value);
   VARIANT number{};
-  if (accessible->get_accRole(self, &number) == S_OK && number.vt == VT_I4)
+  if (accessible->get_accRole(self, &number) == S_OK && number.vt == VT_I4) {
     found.role = number.lVal;
+  }
   if (accessible->get_accState(self, &number) == S_OK && number.vt == VT_I4) {
     found.state = number.lVal;
   }
@@ -234,8 +242,9 @@ TEST(Win32Window, NamesAndDescribesEveryControlForAssistiveTechnology) {
 }
 
 // The role stays a push button whichever style draws the button, the name is the caption as it
-// reads, and the state follows what the program sets: unavailable when disabled, checked when its
-// value says so, focused with the focus.
+// reads, a text box's value its text, and the state follows what the program sets: unavailable
+// when disabled, invisible when hidden, checked when its value says so, focused once a screen
+// reader moved the focus there.
 TEST(Win32Window, TellsAssistiveTechnologyEachControlsRoleAndState) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   {
@@ -250,7 +259,10 @@ TEST(Win32Window, TellsAssistiveTechnologyEachControlsRoleAndState) {
     set(u"Option1", 0, u"Value", host::Value::boolean(true));
     set(u"Command1", 22, u"Caption", host::Value::text(u"&Guardar && salir"));
     EXPECT_EQ(accessibleOf(form1.child(u"Command1", 22)).name, L"Guardar & salir");
-    SetFocus(form1.child(u"Text1", 1));
+    set(u"Check1", 0, u"Visible", host::Value::boolean(false));
+    EXPECT_EQ(accessibleOf(form1.child(u"Check1", 0)).state &
+                  (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_FOCUSABLE),
+              STATE_SYSTEM_INVISIBLE);
     const Accessible standard = accessibleOf(form1.child(u"Command1", 2));
     EXPECT_EQ(standard.role, ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_EQ(standard.state & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_FOCUSABLE),
@@ -258,11 +270,11 @@ TEST(Win32Window, TellsAssistiveTechnologyEachControlsRoleAndState) {
     EXPECT_EQ(accessibleOf(form1.child(u"Command1", 3)).state & STATE_SYSTEM_UNAVAILABLE, 0);
     EXPECT_EQ(accessibleOf(form1.child(u"Check1", 1)).state & STATE_SYSTEM_CHECKED,
               STATE_SYSTEM_CHECKED);
-    EXPECT_EQ(accessibleOf(form1.child(u"Check1", 0)).state & STATE_SYSTEM_CHECKED, 0);
     EXPECT_EQ(accessibleOf(form1.child(u"Option1", 0)).state & STATE_SYSTEM_CHECKED,
               STATE_SYSTEM_CHECKED);
-    const Accessible focused = accessibleOf(form1.child(u"Text1", 1));
+    const Accessible focused = accessibleOf(form1.child(u"Text1", 1), true);
     EXPECT_EQ(focused.role, ROLE_SYSTEM_TEXT);
+    EXPECT_EQ(focused.value, L"Text1");
     EXPECT_EQ(focused.state & STATE_SYSTEM_FOCUSED, STATE_SYSTEM_FOCUSED);
     EXPECT_EQ(accessibleOf(form1.child(u"Text1", 0)).state & STATE_SYSTEM_FOCUSED, 0);
   }
