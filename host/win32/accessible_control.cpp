@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -21,8 +22,8 @@ constexpr GUID kIDispatch{
 constexpr GUID kIUnknown{
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
-// What assistive technology is told of each control type. A type without a default action has
-// none to perform.
+// What assistive technology is told of each control type, one row for every type. A type without
+// a default action has none to perform.
 struct TypeAnswers {
   ControlType type;
   long role;

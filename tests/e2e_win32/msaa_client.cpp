@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -150,15 +151,19 @@ std::vector<HWND> childWindows(const Object& form) {
   return windows;
 }
 
-// Whether the object's parent is its window's object, and a hit test at the middle of where it
-// says it is finds the object itself.
+// Whether the object's parent is its window's object, and the middle of where it says it is lies
+// on its window, where a hit test finds the object itself.
 bool leadsBack(const Object& o, HWND window) {
   HWND found = nullptr;
   if (FAILED(WindowFromAccessibleObject(o.get(), &found)) || found != window) return false;
   long left = 0, top = 0, width = 0, height = 0;
   if (o->accLocation(&left, &top, &width, &height, self()) != S_OK || width <= 0) return false;
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  const POINT middle{left + width / 2, top + height / 2};
+  if (!PtInRect(&outer, middle)) return false;
   VARIANT hit{};
-  const HRESULT result = o->accHitTest(left + width / 2, top + height / 2, &hit);
+  const HRESULT result = o->accHitTest(middle.x, middle.y, &hit);
   return result == S_OK && hit.vt == VT_I4 && hit.lVal == CHILDID_SELF;
 }
 
