@@ -33,10 +33,10 @@ function(read_lines file result)
 endfunction()
 
 # Inline Markdown as plain text: links keep their text (a file the zip renames under its new
-# name), code spans and emphasis lose their marks.
+# name), code spans and emphasis lose their marks. Pictures are dropped whole beforehand.
 function(plain_inline line result)
-  set(link "${open_bracket}([^${close_bracket}]*)${close_bracket}\\(([^)]*)\\)")
-  string(REGEX REPLACE "${link}" "\\1" line "${line}")
+  set(link "(^|[^!])${open_bracket}([^${close_bracket}]*)${close_bracket}\\(([^)]*)\\)")
+  string(REGEX REPLACE "${link}" "\\1\\2" line "${line}")
   foreach(rename IN LISTS renamed_files)
     string(REPLACE "=" ";" pair "${rename}")
     list(GET pair 0 from)

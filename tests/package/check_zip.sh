@@ -26,7 +26,7 @@ $(grep -n $'[^\r]$\|^$' "$readme" | head -3)"
 # Markdown that a reader of plain text would stumble on, each with what it is.
 leftovers=(
   '!\[' 'a picture link'
-  '\]\(' 'a link'
+  '\](' 'a link'
   '^#' 'a heading mark'
   '[*`]' 'emphasis or code marks'
   '<!--' 'an HTML comment'

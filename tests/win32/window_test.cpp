@@ -128,8 +128,8 @@ TEST(Win32Window, FollowsTheProgramsChangesToFocusTabOrderAndOptions) {
   for (const std::int16_t chosen : {0, 1, 0}) {
     host.setProperty(form1.control(u"Option1", chosen), u"Value", host::Value::boolean(true));
     for (const std::int16_t index : {0, 1}) {
-      EXPECT_EQ(host.getProperty(form1.control(u"Option1", index), u"Value"),
-                host::Value::boolean(index == chosen))
+      EXPECT_EQ(bool(host.getProperty(form1.control(u"Option1", index), u"Value").asBoolean()),
+                index == chosen)
           << "Option1(" << index << ") after choosing Option1(" << chosen << ")";
     }
   }
