@@ -36,10 +36,14 @@ TEST(ReadBackWatch, RefusesAMethodDuringWhichTheWindowWasNotActive) {
   {
     const tour::ReadBackWatch watch(window);
     EXPECT_NO_THROW(watch.check());
-    activateAnother(window, other);
+  }
+  // Lost before the method began, and not won back.
+  activateAnother(window, other);
+  {
+    const tour::ReadBackWatch watch(window);
     expectRefused(watch);
   }
-  // Activated again before the method ends: what it showed meanwhile is no more trustworthy.
+  // Lost while the method ran and won back before it ended.
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   const tour::ReadBackWatch watch(window);
