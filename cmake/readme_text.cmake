@@ -7,7 +7,7 @@
 # section that README.md no longer has is an error, so the zip never ships without it.
 set(kept_sections "Keyboard and screen readers" "Windows" "Licence")
 set(left_out_subsections "End to end on Windows")
-# Files that the zip holds under another name than the repository's.
+# Files that the zip holds under another name than the repository's: a link to one names it so.
 set(renamed_files "LICENSE=LICENSE.txt" "README.md=README.txt")
 
 cmake_minimum_required(VERSION 3.25)
@@ -32,17 +32,17 @@ function(read_lines file result)
   set(${result} "${text}" PARENT_SCOPE)
 endfunction()
 
-# Inline Markdown as plain text: links keep their text (a file the zip renames under its new
-# name), code spans and emphasis lose their marks. Pictures are dropped whole beforehand.
+# Inline Markdown as plain text: links keep their text, a link to a file that the zip renames
+# its new name; code spans and emphasis lose their marks. Pictures are dropped whole beforehand.
 function(plain_inline line result)
-  set(link "(^|[^!])${open_bracket}([^${close_bracket}]*)${close_bracket}\\(([^)]*)\\)")
-  string(REGEX REPLACE "${link}" "\\1\\2" line "${line}")
   foreach(rename IN LISTS renamed_files)
     string(REPLACE "=" ";" pair "${rename}")
     list(GET pair 0 from)
     list(GET pair 1 to)
-    string(REGEX REPLACE "(^|[ (])${from}([ .,)]|$)" "\\1${to}\\2" line "${line}")
+    string(REPLACE "${open_bracket}${from}${close_bracket}(${from})" "${to}" line "${line}")
   endforeach()
+  set(link "(^|[^!])${open_bracket}([^${close_bracket}]*)${close_bracket}\\(([^)]*)\\)")
+  string(REGEX REPLACE "${link}" "\\1\\2" line "${line}")
   string(REPLACE "`" "" line "${line}")
   string(REPLACE "*" "" line "${line}")
   set(${result} "${line}" PARENT_SCOPE)
