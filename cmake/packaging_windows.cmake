@@ -1,11 +1,24 @@
 # The Windows zip: skinbench.exe, the licence and the README, one zip per architecture
 # (skinbench-1.0.0.0-win32.zip, skinbench-1.0.0.0-win64.zip).
+# README.txt is made from README.md at build time: the sections a Windows user needs, as plain
+# text with CRLF line endings (cmake/readme_text.cmake). It is part of building skinbench, so
+# that any build of the program can be zipped.
+set(readme_text ${PROJECT_BINARY_DIR}/README.txt)
+add_custom_command(
+  OUTPUT ${readme_text}
+  COMMAND ${CMAKE_COMMAND} -DINPUT=${PROJECT_SOURCE_DIR}/README.md -DOUTPUT=${readme_text} -P
+          ${PROJECT_SOURCE_DIR}/cmake/readme_text.cmake
+  DEPENDS ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/cmake/readme_text.cmake
+  COMMENT "Making README.txt from README.md"
+  VERBATIM)
+add_custom_target(readme_text ALL DEPENDS ${readme_text})
 if(TARGET skinbench)
+  add_dependencies(skinbench readme_text)
   install(TARGETS skinbench RUNTIME DESTINATION .)
 endif()
 # Named .txt, so that a double click opens them on Windows.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)
+install(FILES ${readme_text} DESTINATION .)
 
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(windows_architecture win64)

@@ -157,11 +157,16 @@ QImage checkedReadBack(QWidget& window) {
 
 ReadBackWatch::ReadBackWatch(QWidget& window) : window_(window) {
   window.windowHandle()->installEventFilter(this);
+  // Activation that is lost and won back before the method ends shows only as it goes.
+  window.installEventFilter(this);
 }
 
 bool ReadBackWatch::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && disturbance_.isEmpty()) {
     disturbance_ = QStringLiteral("the window system asked for part of the window again");
+  }
+  if (event->type() == QEvent::WindowDeactivate && disturbance_.isEmpty()) {
+    disturbance_ = QStringLiteral("the window lost the activation");
   }
   return QObject::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 // and the check and option indicators on the skinned form in a light and a dark theme.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QStyle>
@@ -87,6 +88,16 @@ TEST_F(Keyboard, FocusRingIsBlackOrWhiteWhicheverStandsOutMoreOnEveryFace) {
                {0x00008000, QColor(0, 128, 0), Qt::white},
                {0x00800080, QColor(128, 0, 128), Qt::white}};
   for (const auto& face : faces) expectRing(w, face.value, face.face, face.ring);
+}
+
+// Held down, the face darkens and the ring is chosen on the face shown: on mid grey white stands
+// out more once pressed, where black does at rest.
+TEST_F(Keyboard, FocusRingOfAHeldDownButtonIsChosenOnItsPressedFace) {
+  auto& aceptar = static_cast<QAbstractButton&>(w.command1(0));
+  aceptar.setDown(true);
+  const QColor pressed = QColor(128, 128, 128).darker(115).rgb();  // as 8-bit channels
+  expectRing(w, 0x00808080, pressed, Qt::white);
+  aceptar.setDown(false);
 }
 
 // A screen reader asks a control for its index in the window and then for the window's child at

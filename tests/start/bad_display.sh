@@ -51,15 +51,18 @@ for run in "$program" "$tour --out $scratch/tour"; do
   expect "-platform xcb, DISPLAY=:$x" ":$x" "DISPLAY" "xvfb-run" -- env DISPLAY=":$x" "${run[@]}" \
     -platform xcb
   expect "-platform xcb, no display" "DISPLAY" "xvfb-run" -- "${run[@]}" -platform xcb
-  expect "-platform wayland, WAYLAND_DISPLAY=nothere" "${wayland_says[@]}" -- \
-    env WAYLAND_DISPLAY=nothere "${run[@]}" -platform wayland
+  for wayland in wayland wayland-egl; do
+    expect "-platform $wayland, WAYLAND_DISPLAY=nothere" "${wayland_says[@]}" -- \
+      env WAYLAND_DISPLAY=nothere "${run[@]}" -platform "$wayland"
+  done
   expect "-platform bogus" '"bogus"' "offscreen" "-platform" -- "${run[@]}" -platform bogus
 done
 # Where no platform is named, skinbench takes the one the environment points to.
 name=skinbench
 expect "DISPLAY=:$x" ":$x" "xvfb-run" -- env DISPLAY=":$x" "$program"
-expect "WAYLAND_DISPLAY=nothere" "${wayland_says[@]}" "DISPLAY" -- env WAYLAND_DISPLAY=nothere \
-  "$program"
+# Qt falls back on X there, so the line gives the advice for both.
+expect "WAYLAND_DISPLAY=nothere" "${wayland_says[@]}" "set DISPLAY to a running X server" \
+  "xvfb-run" -- env WAYLAND_DISPLAY=nothere "$program"
 expect "QT_QPA_PLATFORM=wayland, WAYLAND_DISPLAY=nothere" "${wayland_says[@]}" -- \
   env QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=nothere "$program"
 expect "QT_QPA_PLATFORM=bogus" '"bogus"' -- env QT_QPA_PLATFORM=bogus "$program"

@@ -50,5 +50,29 @@ TEST(Win32Cycle, RunsAPressQueuedDuringMethodNineNestedInsideIt) {
   }
 }
 
+// The keyboard works during method 9's yields as in the event loop: with "PROBAR" focused,
+// Space presses it and method 9 runs; Shift+Tab and Space queued behind that press reach it
+// during its yields, moving the focus to Check1(1) and ticking it. Were Tab not handled there,
+// the second Space would press "PROBAR" again and run method 10 inside method 9.
+TEST(Win32Cycle, TakesTheKeyboardDuringMethodNinesYields) {
+  Form1Window form1;
+  const HWND probar = form1.child(u"cmdProbar"), check = form1.child(u"Check1", 1);
+  for (int method = 1; method <= 8; ++method) {
+    form1.click(probar);
+    const std::string& wanted = support::kCaptions[static_cast<std::size_t>(method - 1)];
+    ASSERT_TRUE(form1.pumpUntil([&] { return form1.caption() == wanted; }));
+  }
+  ASSERT_EQ(GetFocus(), probar);
+  form1.key(VK_SPACE);
+  form1.key(VK_TAB, true);
+  form1.key(VK_SPACE);
+  ASSERT_TRUE(form1.pumpUntil([&] { return form1.caption() == support::kCaptions[8]; }))
+      << form1.caption();
+  EXPECT_TRUE(form1.pumpUntil([&] { return SendMessageW(check, BM_GETCHECK, 0, 0) != 0; }));
+  EXPECT_EQ(GetFocus(), check);
+  EXPECT_EQ(form1.caption(), support::kCaptions[8]);
+  for (const std::int16_t index : kCommand1) EXPECT_EQ(styleOf(form1, index), 1);
+}
+
 }  // namespace
 }  // namespace winbench

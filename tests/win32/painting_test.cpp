@@ -122,17 +122,39 @@ TEST_F(Win32Painting, FramesATextBoxFlatOrSunken) {
   EXPECT_EQ(sunken.at(120, 124), GetSysColor(COLOR_BTNHIGHLIGHT));
 }
 
-// The focused "Aceptar" (312, 48) draws its ring three pixels in, standing out from any face.
+// The focused "Aceptar" (312, 48 to 457, 89, flat) draws its ring two pixels wide, three pixels
+// in from each edge, with face on both sides of it, standing out from any face.
 TEST_F(Win32Painting, DrawsTheFocusRingAtLeastThreeToOneAgainstTheFace) {
   for (const COLORREF face : {kColorBoton, kBlanco, RGB(128, 128, 128), RGB(20, 20, 20)}) {
     set(u"Command1", 0, u"BackColor", Value::int32(static_cast<host::ColorValue>(face)));
     refresh(u"Command1", 0);
     const Capture shown(form1.window());
-    EXPECT_EQ(shown.at(312 + 20, 48 + 1), face);
     const COLORREF ring = shown.at(312 + 20, 48 + 3);
     EXPECT_GE(host::contrast(rgb(ring), rgb(face)), 3.0) << std::hex << face;
-    EXPECT_EQ(shown.at(312 + 3, 48 + 20), ring);
+    // Pixels 1 to 5 in from the left, right, top and bottom edges.
+    for (int in = 1; in <= 5; ++in) {
+      SCOPED_TRACE(::testing::Message() << std::hex << face << std::dec << ", " << in << " in");
+      const COLORREF wanted = in == 3 || in == 4 ? ring : face;
+      EXPECT_EQ(shown.at(312 + in, 48 + 20), wanted);
+      EXPECT_EQ(shown.at(456 - in, 48 + 20), wanted);
+      EXPECT_EQ(shown.at(312 + 20, 48 + in), wanted);
+      EXPECT_EQ(shown.at(312 + 20, 88 - in), wanted);
+    }
   }
+}
+
+// Held down, the face darkens, and the ring is chosen on the face shown: mid grey pressed is dark
+// enough that white stands out more on it, where black would on the face at rest.
+TEST_F(Win32Painting, ChoosesTheFocusRingOfAHeldDownButtonOnItsPressedFace) {
+  const COLORREF grey = RGB(128, 128, 128);
+  set(u"Command1", 0, u"BackColor", Value::int32(static_cast<host::ColorValue>(grey)));
+  SendMessageW(form1.child(u"Command1", 0), BM_SETSTATE, TRUE, 0);
+  refresh(u"Command1", 0);
+  const Capture shown(form1.window());
+  const COLORREF pressed = shown.at(312 + 20, 48 + 1);
+  ASSERT_EQ(pressed, scaled(grey, 115));
+  ASSERT_GT(host::contrast(rgb(kBlanco), rgb(pressed)), host::contrast({0, 0, 0}, rgb(pressed)));
+  EXPECT_EQ(shown.at(312 + 20, 48 + 3), kBlanco);
 }
 
 }  // namespace

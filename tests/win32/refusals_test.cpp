@@ -41,17 +41,20 @@ TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
   EXPECT_EQ(refusalOf([&] { host.setProperty(aceptar, u"Style", Value::int16(2)); }),
             ErrorCode::InvalidValue);
   for (const std::uint32_t unknown : {0x80000019u, 0x8000001Fu, 0x80000100u}) {
-    EXPECT_EQ(refusalOf([&] {
-                host.setProperty(aceptar, u"BackColor",
-                                 Value::int32(static_cast<host::ColorValue>(unknown)));
-              }),
-              ErrorCode::InvalidValue)
-        << std::hex << unknown;
+    for (const char16_t* colour : {u"BackColor", u"ForeColor"}) {
+      EXPECT_EQ(refusalOf([&] {
+                  host.setProperty(aceptar, colour,
+                                   Value::int32(static_cast<host::ColorValue>(unknown)));
+                }),
+                ErrorCode::InvalidValue)
+          << host::toUtf8(colour) << " " << std::hex << unknown;
+    }
     EXPECT_EQ(
         refusalOf([&] { host.setBackColor(form1.form, static_cast<host::ColorValue>(unknown)); }),
         ErrorCode::InvalidValue);
   }
   EXPECT_EQ(host.getProperty(aceptar, u"BackColor"), Value::int32(RGB(70, 130, 180)));
+  EXPECT_EQ(host.getProperty(aceptar, u"ForeColor"), Value::int32(RGB(255, 255, 255)));
   EXPECT_EQ(host.getProperty(aceptar, u"Style"), Value::int16(1));
   host.setProperty(aceptar, u"BackColor", Value::int32(host::systemColor(30)));
   EXPECT_EQ(host.getProperty(aceptar, u"BackColor"), Value::int32(host::systemColor(30)));

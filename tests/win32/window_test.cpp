@@ -106,6 +106,35 @@ TEST(Win32Window, TakesTheKeyboardInTabOrderFromTabPositionZero) {
   EXPECT_EQ(SendMessageW(second, BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
+// What the program changes while running reaches the keyboard: disabling the focused control
+// passes the focus on to the next one in tab order, a new "TabIndex" re-threads the Tab
+// sequence, and choosing an option button clears the other one of its group.
+TEST(Win32Window, FollowsTheProgramsChangesToFocusTabOrderAndOptions) {
+  Form1Window form1;
+  auto& host = form1.host;
+  ASSERT_EQ(GetFocus(), form1.child(u"Command1", 0));
+  host.setProperty(form1.control(u"Command1", 0), u"Enabled", host::Value::boolean(false));
+  EXPECT_EQ(GetFocus(), form1.child(u"Command1", 22)) << "tab position 1, not the last one";
+
+  // Text1(0), tab position 6, moved behind cmdProbar, the last.
+  host.setProperty(form1.control(u"Text1", 0), u"TabIndex", host::Value::int16(20));
+  SetFocus(form1.child(u"Command1", 3));
+  form1.key(VK_TAB);
+  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == form1.child(u"Text1", 1); }));
+  SetFocus(form1.child(u"cmdProbar"));
+  form1.key(VK_TAB);
+  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == form1.child(u"Text1", 0); }));
+
+  for (const std::int16_t chosen : {0, 1, 0}) {
+    host.setProperty(form1.control(u"Option1", chosen), u"Value", host::Value::boolean(true));
+    for (const std::int16_t index : {0, 1}) {
+      EXPECT_EQ(bool(host.getProperty(form1.control(u"Option1", index), u"Value").asBoolean()),
+                index == chosen)
+          << "Option1(" << index << ") after choosing Option1(" << chosen << ")";
+    }
+  }
+}
+
 // Switching a button between the platform's look and the host's keeps the window, and with it
 // the caption, the place, the tab position, the enabled state and the focus.
 TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {

@@ -1,0 +1,158 @@
+# Makes the Windows zip's README.txt from README.md: the sections a Windows user needs, as plain
+# text that Notepad shows as meant, with CRLF line endings.
+# Usage: cmake -DINPUT=README.md -DOUTPUT=README.txt -P readme_text.cmake
+#
+# Sections are picked by their "## " heading and keep their subsections, except those left out
+# below; the text before the first "## " (what the program is) always comes first. A picked
+# section that README.md no longer has is an error, so the zip never ships without it.
+set(kept_sections "Keyboard and screen readers" "Windows" "Licence")
+set(left_out_subsections "End to end on Windows")
+# Files that the zip holds under another name than the repository's: a link to one names it so.
+set(renamed_files "LICENSE=LICENSE.txt" "README.md=README.txt")
+
+cmake_minimum_required(VERSION 3.25)
+
+if(NOT INPUT OR NOT OUTPUT)
+  message(FATAL_ERROR "usage: cmake -DINPUT=README.md -DOUTPUT=README.txt -P readme_text.cmake")
+endif()
+
+# CMake lists split on ";" and do not split inside "[...]": both are kept out of the way while
+# the text is a list of lines, and put back on output.
+string(ASCII 1 semicolon)
+string(ASCII 2 open_bracket)
+string(ASCII 3 close_bracket)
+
+function(read_lines file result)
+  file(READ "${file}" text)
+  string(REPLACE "\r" "" text "${text}")
+  string(REPLACE ";" "${semicolon}" text "${text}")
+  string(REPLACE "[" "${open_bracket}" text "${text}")
+  string(REPLACE "]" "${close_bracket}" text "${text}")
+  string(REPLACE "\n" ";" text "${text}")
+  set(${result} "${text}" PARENT_SCOPE)
+endfunction()
+
+# Inline Markdown as plain text: links keep their text, a link to a file that the zip renames
+# its new name; code spans and emphasis lose their marks. Pictures are dropped whole beforehand.
+function(plain_inline line result)
+  foreach(rename IN LISTS renamed_files)
+    string(REPLACE "=" ";" pair "${rename}")
+    list(GET pair 0 from)
+    list(GET pair 1 to)
+    string(REPLACE "${open_bracket}${from}${close_bracket}(${from})" "${to}" line "${line}")
+  endforeach()
+  set(link "(^|[^!])${open_bracket}([^${close_bracket}]*)${close_bracket}\\(([^)]*)\\)")
+  string(REGEX REPLACE "${link}" "\\1\\2" line "${line}")
+  string(REPLACE "`" "" line "${line}")
+  string(REPLACE "*" "" line "${line}")
+  set(${result} "${line}" PARENT_SCOPE)
+endfunction()
+
+# A heading as a line underlined with "=" (the title) or "-" (the sections).
+function(underlined title mark result)
+  string(LENGTH "${title}" length)
+  string(REPEAT "${mark}" ${length} rule)
+  set(${result} "${title};${rule}" PARENT_SCOPE)
+endfunction()
+
+function(cells row result)
+  string(REGEX REPLACE "^ *\\| *" "" row "${row}")
+  string(REGEX REPLACE " *\\| *$" "" row "${row}")
+  string(REGEX REPLACE " *\\| *" ";" row "${row}")
+  set(${result} "${row}" PARENT_SCOPE)
+endfunction()
+
+# A table row as its first cell on a line of its own, then each other cell indented under its
+# column's heading: a wide table reads in a plain editor that wraps long lines.
+function(table_row header row result)
+  cells("${row}" values)
+  list(POP_FRONT values first)
+  set(lines "${first}")
+  foreach(value IN LISTS values)
+    list(POP_FRONT header column)
+    list(APPEND lines "    ${column}: ${value}")
+  endforeach()
+  set(${result} "${lines}" PARENT_SCOPE)
+endfunction()
+
+read_lines("${INPUT}" lines)
+set(out "")
+set(keeping TRUE)  # the text before the first section
+set(skipping_subsection FALSE)
+set(in_code FALSE)
+set(header "")
+set(found_sections "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^```")
+    if(in_code)
+      set(in_code FALSE)
+    else()
+      set(in_code TRUE)
+    endif()
+    continue()
+  endif()
+  if(NOT in_code AND line MATCHES "^## (.*)$")
+    set(title "${CMAKE_MATCH_1}")
+    set(skipping_subsection FALSE)
+    if(title IN_LIST kept_sections)
+      set(keeping TRUE)
+      list(APPEND found_sections "${title}")
+    else()
+      set(keeping FALSE)
+    endif()
+  elseif(NOT in_code AND line MATCHES "^### (.*)$")
+    if(CMAKE_MATCH_1 IN_LIST left_out_subsections)
+      set(skipping_subsection TRUE)
+    else()
+      set(skipping_subsection FALSE)
+    endif()
+  endif()
+  if(NOT keeping OR skipping_subsection)
+    continue()
+  endif()
+  if(in_code)
+    list(APPEND out "    ${line}")
+  elseif(line MATCHES "^# (.*)$")
+    underlined("${CMAKE_MATCH_1}" "=" heading)
+    list(APPEND out ${heading})
+  elseif(line MATCHES "^###? (.*)$")
+    plain_inline("${CMAKE_MATCH_1}" title)
+    underlined("${title}" "-" heading)
+    list(APPEND out ${heading})
+  elseif(line MATCHES "^!${open_bracket}" OR line MATCHES "^<!--")
+    # Pictures are not in the zip; comments are notes for whoever edits the file.
+  elseif(line MATCHES "^\\|[- |]*\\|$")
+    # The rule under a table's heading row.
+  elseif(line MATCHES "^\\|")
+    plain_inline("${line}" row)
+    if(header STREQUAL "")
+      cells("${row}" header)
+      list(POP_FRONT header)
+    else()
+      table_row("${header}" "${row}" rows)
+      list(APPEND out ${rows})
+    endif()
+  else()
+    set(header "")
+    plain_inline("${line}" text)
+    list(APPEND out "${text}")
+  endif()
+endforeach()
+
+foreach(section IN LISTS kept_sections)
+  if(NOT section IN_LIST found_sections)
+    message(FATAL_ERROR "${INPUT} has no section \"## ${section}\" for README.txt")
+  endif()
+endforeach()
+
+# Blank lines where a dropped picture or comment stood come together as one.
+list(JOIN out "\r\n" text)
+string(REGEX REPLACE "(\r\n)(\r\n)+" "\\1\\1" text "${text}")
+string(REGEX REPLACE "^(\r\n)+" "" text "${text}")
+string(REGEX REPLACE "(\r\n)+$" "" text "${text}")
+string(APPEND text "\r\n")
+string(REPLACE "${semicolon}" ";" text "${text}")
+string(REPLACE "${open_bracket}" "[" text "${text}")
+string(REPLACE "${close_bracket}" "]" text "${text}")
+file(WRITE "${OUTPUT}.part" "${text}")
+file(RENAME "${OUTPUT}.part" "${OUTPUT}")
