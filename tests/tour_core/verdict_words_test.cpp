@@ -13,8 +13,9 @@ ButtonVerdict button(int index, Rgb face, Rgb text, double contrast, bool atOnce
 }
 
 CaseVerdict verdict(Start start, int method, std::vector<ButtonVerdict> buttons, int refused = 0) {
-  return {"Win, style", "offscreen", start, method, "T" + std::to_string(method), buttons,
-          refused, {}};
+  std::string title = "T";
+  title += std::to_string(method);
+  return {"Win, style", "offscreen", start, method, title, buttons, refused, {}};
 }
 
 // Method 1 turns two of three buttons steel blue; method 10 from the standard start gives the
