@@ -39,7 +39,8 @@ Picture buttonPicture(Rgb face, int bevel) {
 
 TEST(ButtonReading, ReadsTheFaceAndTheFullyCoveredGlyphsOfFlatAndBevelledButtons) {
   for (const int bevel : {1, 2}) {
-    const ButtonColours colours = measureButton(buttonPicture(kSteelBlue, bevel), kButton, kCaption);
+    const ButtonColours colours =
+        measureButton(buttonPicture(kSteelBlue, bevel), kButton, kCaption);
     EXPECT_EQ(colours.face, kSteelBlue) << bevel;
     EXPECT_EQ(colours.text, kWhite) << bevel;
   }

@@ -34,8 +34,7 @@ Picture Picture::copy(const Area& area) const {
 }
 
 void Picture::paste(const Picture& picture, int x, int y) {
-  const Area target =
-      Area{x, y, x + picture.width(), y + picture.height()}.intersected(bounds());
+  const Area target = Area{x, y, x + picture.width(), y + picture.height()}.intersected(bounds());
   for (int row = target.top; row < target.bottom; ++row) {
     for (int column = target.left; column < target.right; ++column) {
       set(column, row, picture.at(column - x, row - y));

@@ -59,7 +59,8 @@ std::string joined(const std::vector<std::string>& names) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> arguments;
-  for (int at = 0; at < argc; ++at) arguments.push_back(QString::fromLocal8Bit(argv[at]).toStdString());
+  for (int at = 0; at < argc; ++at)
+    arguments.push_back(QString::fromLocal8Bit(argv[at]).toStdString());
   const tour::ParsedOptions parsed = tour::takeOptions(arguments);
   if (!parsed.options) return tour::complain(std::cerr, tour::kUnusable, parsed.error);
   const tour::Options& options = *parsed.options;
@@ -88,9 +89,9 @@ int main(int argc, char** argv) {
   if (!options.style.empty()) {
     style = tour::styleNamed(options.style, installed);
     if (style.empty()) {
-      return tour::complain(std::cerr, tour::kUnusable,
-                            "unknown style \"" + options.style + "\" (installed: " +
-                                joined(installed) + ")");
+      return tour::complain(
+          std::cerr, tour::kUnusable,
+          "unknown style \"" + options.style + "\" (installed: " + joined(installed) + ")");
     }
     QApplication::setStyle(QString::fromStdString(style));
   }

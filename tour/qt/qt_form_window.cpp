@@ -110,7 +110,8 @@ QWidget& QtFormWindow::window() const {
 }
 
 QAbstractButton& QtFormWindow::probar() const {
-  auto* button = qobject_cast<QAbstractButton*>(qtHost_.widget(qtHost_.control(form_, u"cmdProbar")));
+  auto* button =
+      qobject_cast<QAbstractButton*>(qtHost_.widget(qtHost_.control(form_, u"cmdProbar")));
   if (!button) throw std::runtime_error("Form1 has no button cmdProbar");
   return *button;
 }
@@ -119,7 +120,8 @@ Area QtFormWindow::devicePixels(const QRect& logical) const {
   const qreal ratio = window().devicePixelRatioF();
   const int left = qRound(logical.x() * ratio);
   const int top = qRound(logical.y() * ratio);
-  return {left, top, left + qRound(logical.width() * ratio), top + qRound(logical.height() * ratio)};
+  return {left, top, left + qRound(logical.width() * ratio),
+          top + qRound(logical.height() * ratio)};
 }
 
 }  // namespace tour::qt

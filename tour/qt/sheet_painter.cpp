@@ -13,9 +13,9 @@ Picture QtSheetPainter::label(const std::string& text, int width, int height, Rg
   QPainter painter(&band);
   painter.setPen(QColor::fromRgb(0xff000000u | ink));
   const QRect area(0, 0, width, height);
-  painter.drawText(area, Qt::AlignCenter,
-                   painter.fontMetrics().elidedText(QString::fromStdString(text), Qt::ElideRight,
-                                                    width));
+  painter.drawText(
+      area, Qt::AlignCenter,
+      painter.fontMetrics().elidedText(QString::fromStdString(text), Qt::ElideRight, width));
   painter.end();
   return toPicture(band);
 }

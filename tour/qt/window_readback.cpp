@@ -12,7 +12,6 @@
 #include <QWidget>
 #include <QWindow>
 
-
 namespace tour::qt {
 namespace {
 
