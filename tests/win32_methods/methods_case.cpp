@@ -20,12 +20,12 @@
 #include <type_traits>
 
 #include "bench/win32/driven_form1.h"
-#include "tests/win32_methods/button_pixels.h"
+#include "tour/core/button_colours.h"
 
 namespace {
 
-using win32_methods::Area;
-using win32_methods::Picture;
+using tour::Area;
+using tour::Picture;
 
 constexpr int kStandardMethod = 10;
 
@@ -37,10 +37,10 @@ using Owned = std::unique_ptr<std::remove_pointer_t<Handle>,
 Picture capture(HWND window) {
   RECT client;
   GetClientRect(window, &client);
-  Picture picture{client.right, client.bottom, {}};
+  Picture picture(client.right, client.bottom);
   BITMAPINFO format{};
   format.bmiHeader = {
-      sizeof(BITMAPINFOHEADER), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+      sizeof(BITMAPINFOHEADER), picture.width(), -picture.height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
   const HDC windowDc = GetDC(window);
   const Owned<HDC, DeleteDC> memory(CreateCompatibleDC(windowDc));
@@ -49,15 +49,16 @@ Picture capture(HWND window) {
   bool copied = false;
   if (memory && bitmap) {
     const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
-    copied = BitBlt(memory.get(), 0, 0, picture.width, picture.height, windowDc, 0, 0, SRCCOPY);
+    copied = BitBlt(memory.get(), 0, 0, picture.width(), picture.height(), windowDc, 0, 0, SRCCOPY);
     GdiFlush();
     SelectObject(memory.get(), old);
   }
   ReleaseDC(window, windowDc);
   if (!copied) throw std::runtime_error("the window's pixels could not be read");
-  const auto* first = static_cast<const std::uint32_t*>(bits);
-  picture.pixels.assign(first, first + picture.width * picture.height);
-  for (auto& pixel : picture.pixels) pixel &= 0xffffff;
+  const auto* pixel = static_cast<const std::uint32_t*>(bits);
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) picture.set(x, y, *pixel++ & 0xffffffu);
+  }
   return picture;
 }
 
@@ -89,10 +90,10 @@ void report(bench::win32::DrivenForm1& form, const Picture& before, const Pictur
   for (const auto& button : form.command1()) {
     const RECT& r = button.pixels;
     const Area area{r.left, r.top, r.right, r.bottom};
-    const auto colours = win32_methods::measureButton(after, area, captionArea(button));
+    const auto colours = tour::measureButton(after, area, captionArea(button));
     std::printf("button\tCommand1(%d)\t%06x\t%06x\t%.2f\t%s\t%s\n", button.index,
                 static_cast<unsigned>(colours.face), static_cast<unsigned>(colours.text),
-                win32_methods::contrastRatio(colours.face, colours.text),
+                tour::contrastRatio(colours.face, colours.text),
                 yesNo(atReturn.samePixels(after, area)), yesNo(before.samePixels(after, area)));
   }
   std::fflush(stdout);
