@@ -1,5 +1,7 @@
 #include "host/qt/indicator.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -15,11 +17,12 @@ namespace {
 
 constexpr double kLegible = 3.0;  // the least contrast of a mark or a boundary
 
-// The background the box shows: its own where it fills it, its parent's otherwise.
-QColor groundOf(const QWidget& box) {
-  const QWidget& filler =
-      box.autoFillBackground() || !box.parentWidget() ? box : *box.parentWidget();
-  return filler.palette().color(filler.backgroundRole());
+// The background the box shows with `colours`: its own where it fills it, its parent's
+// otherwise.
+QColor groundOf(const QWidget& box, const QPalette& colours) {
+  if (box.autoFillBackground() || !box.parentWidget()) return colours.color(box.backgroundRole());
+  const QWidget& parent = *box.parentWidget();
+  return parent.palette().color(parent.backgroundRole());
 }
 
 QColor mixed(const QColor& from, const QColor& to, double share) {
@@ -30,25 +33,32 @@ QColor mixed(const QColor& from, const QColor& to, double share) {
                 channel(from.blue(), to.blue()));
 }
 
-// The unticked indicator as the box's style draws it with `colours`, on `ground`, with a pixel
-// of ground all round.
-QImage drawnUnticked(const QAbstractButton& box, const QPalette& colours, const QColor& ground) {
-  const bool option = qobject_cast<const QRadioButton*>(&box) != nullptr;
+bool isOption(const QAbstractButton& box) {
+  return qobject_cast<const QRadioButton*>(&box) != nullptr;
+}
+
+// The unticked indicator as the box's style lays it out (not hovered, pressed or focused), with
+// a pixel of ground all round.
+QStyleOptionButton untickedLook(const QAbstractButton& box) {
   QStyleOptionButton look;
   look.initFrom(&box);
-  look.palette = colours;
-  look.state = QStyle::State_Enabled | QStyle::State_Off;  // not hovered, pressed or focused
+  look.state = QStyle::State_Enabled | QStyle::State_Off;
   look.rect = box.style()->subElementRect(
-      option ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &look, &box);
+      isOption(box) ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &look, &box);
   look.rect.moveTo(1, 1);
-  const double scale = box.devicePixelRatioF();
+  return look;
+}
+
+// The indicator drawn by the box's style as `look` lays it out, on `ground`, at `scale`.
+QImage drawn(const QAbstractButton& box, const QStyleOptionButton& look, const QColor& ground,
+             qreal scale) {
   QImage image((QSizeF(look.rect.size() + QSize(2, 2)) * scale).toSize(), QImage::Format_RGB32);
   image.setDevicePixelRatio(scale);
   image.fill(ground);
   QPainter painter(&image);
   box.style()->drawPrimitive(
-      option ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, &look, &painter,
-      &box);
+      isOption(box) ? QStyle::PE_IndicatorRadioButton : QStyle::PE_IndicatorCheckBox, &look,
+      &painter, &box);
   return image;
 }
 
@@ -74,27 +84,48 @@ double boundaryContrast(const QImage& image, const QColor& ground) {
 }
 
 // Styles draw an indicator's outline in a shade of the window colour, often one too faint to
-// make out on a light background. The least move of the window colour the box would inherit,
-// towards black or white, that brings the boundary, as the box's own style draws it, to the
-// legible contrast; no move where none does, as with a style that outlines in other colours.
-void fitOutline(const QAbstractButton& box, QPalette& colours, const QColor& ground) {
+// make out on a light background. The least move of the window colour the box would inherit
+// (the one in `input`), towards black or white, that brings the boundary, as the box's own
+// style draws it, to the legible contrast; no move where none does, as with a style that
+// outlines in other colours.
+QColor fittedWindow(const QAbstractButton& box, QStyleOptionButton look,
+                    const OutlineFits::Input& input) {
   constexpr int kSteps = 16;
-  const QPalette inherited =
-      box.parentWidget() ? box.parentWidget()->palette() : QGuiApplication::palette();
-  const QColor window = inherited.color(QPalette::Window);
+  const QColor ground = QColor::fromRgba(input.ground);
+  const QColor window = input.colours.color(QPalette::Window);
   const QColor far = strongestAgainst(ground);
+  look.palette = input.colours;
   for (int step = 0; step <= kSteps; ++step) {
-    QPalette candidate = colours;
-    candidate.setColor(QPalette::Window, mixed(window, far, static_cast<double>(step) / kSteps));
-    if (boundaryContrast(drawnUnticked(box, candidate, ground), ground) >= kLegible) {
-      colours = candidate;
-      return;
+    const QColor candidate = mixed(window, far, static_cast<double>(step) / kSteps);
+    look.palette.setColor(QPalette::Window, candidate);
+    if (boundaryContrast(drawn(box, look, ground, input.scale), ground) >= kLegible) {
+      return candidate;
     }
   }
-  colours.setColor(QPalette::Window, window);
+  return window;
 }
 
 }  // namespace
+
+bool OutlineFits::Input::operator==(const Input& other) const {
+  return style == other.style && option == other.option && size == other.size &&
+         scale == other.scale && ground == other.ground &&
+         colours.currentColorGroup() == other.colours.currentColorGroup() &&
+         colours == other.colours;
+}
+
+void OutlineFits::watchApplication() {
+  if (watching_) return;
+  QCoreApplication::instance()->installEventFilter(this);
+  watching_ = true;
+}
+
+bool OutlineFits::eventFilter(QObject* /*watched*/, QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange) {
+    kept_.clear();
+  }
+  return false;
+}
 
 // A check box or option button draws its indicator in the base colour and its mark in the text
 // colour, both the theme's; the label in the window text colour, which "ForeColor" sets. On a
@@ -102,9 +133,8 @@ void fitOutline(const QAbstractButton& box, QPalette& colours, const QColor& gro
 // light mark would vanish on a light box. So the indicator keeps the theme's base only where
 // that is as light or as dark as the background, and is white or black otherwise; the mark takes
 // the label's colour where that stands out on the indicator, and black or white otherwise.
-void fitIndicator(QAbstractButton& box) {
-  QPalette colours = box.palette();
-  const QColor ground = groundOf(box);
+void fitIndicator(const QAbstractButton& box, QPalette& colours, OutlineFits& fits) {
+  const QColor ground = groundOf(box, colours);
   const QColor themeBase = QGuiApplication::palette().color(QPalette::Base);
   const QColor fill =
       isLight(themeBase) == isLight(ground) ? themeBase : strongestAgainst(themeBase);
@@ -112,8 +142,16 @@ void fitIndicator(QAbstractButton& box) {
   const QColor mark = contrast(label, fill) >= kLegible ? label : strongestAgainst(fill);
   colours.setColor(QPalette::Base, fill);
   colours.setColor(QPalette::Text, mark);
-  fitOutline(box, colours, ground);
-  box.setPalette(colours);
+
+  const QPalette inherited =
+      box.parentWidget() ? box.parentWidget()->palette() : QGuiApplication::palette();
+  OutlineFits::Input input{box.style(),   isOption(box), {}, box.devicePixelRatioF(),
+                           ground.rgba(), colours};
+  input.colours.setColor(QPalette::Window, inherited.color(QPalette::Window));
+  const QStyleOptionButton look = untickedLook(box);
+  input.size = look.rect.size();
+  colours.setColor(QPalette::Window,
+                   fits.windowFor(input, [&] { return fittedWindow(box, look, input); }));
 }
 
 }  // namespace host::qt
