@@ -84,47 +84,23 @@ double boundaryContrast(const QImage& image, const QColor& ground) {
 }
 
 // Styles draw an indicator's outline in a shade of the window colour, often one too faint to
-// make out on a light background. The least move of the window colour the box would inherit
-// (the one in `input`), towards black or white, that brings the boundary, as the box's own
-// style draws it, to the legible contrast; no move where none does, as with a style that
-// outlines in other colours.
-QColor fittedWindow(const QAbstractButton& box, QStyleOptionButton look,
-                    const OutlineFits::Input& input) {
+// make out on a light background. The least move of the window colour the box would inherit,
+// towards black or white, that brings the boundary, as the box's own style draws it in
+// `colours`, to the legible contrast; no move where none does, as with a style that outlines in
+// other colours.
+QColor fittedWindow(const QAbstractButton& box, const QPalette& colours, const QColor& window,
+                    const QColor& ground) {
   constexpr int kSteps = 16;
-  const QColor ground = QColor::fromRgba(input.ground);
-  const QColor window = input.colours.color(QPalette::Window);
   const QColor far = strongestAgainst(ground);
-  look.palette = input.colours;
+  QStyleOptionButton look = untickedLook(box);
+  look.palette = colours;
+  const qreal scale = box.devicePixelRatioF();
   for (int step = 0; step <= kSteps; ++step) {
     const QColor candidate = mixed(window, far, static_cast<double>(step) / kSteps);
     look.palette.setColor(QPalette::Window, candidate);
-    if (boundaryContrast(drawn(box, look, ground, input.scale), ground) >= kLegible) {
-      return candidate;
-    }
+    if (boundaryContrast(drawn(box, look, ground, scale), ground) >= kLegible) return candidate;
   }
   return window;
-}
-
-}  // namespace
-
-bool OutlineFits::Input::operator==(const Input& other) const {
-  return style == other.style && option == other.option && size == other.size &&
-         scale == other.scale && ground == other.ground &&
-         colours.currentColorGroup() == other.colours.currentColorGroup() &&
-         colours == other.colours;
-}
-
-void OutlineFits::watchApplication() {
-  if (watching_) return;
-  QCoreApplication::instance()->installEventFilter(this);
-  watching_ = true;
-}
-
-bool OutlineFits::eventFilter(QObject* /*watched*/, QEvent* event) {
-  if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange) {
-    kept_.clear();
-  }
-  return false;
 }
 
 // A check box or option button draws its indicator in the base colour and its mark in the text
@@ -133,25 +109,65 @@ bool OutlineFits::eventFilter(QObject* /*watched*/, QEvent* event) {
 // light mark would vanish on a light box. So the indicator keeps the theme's base only where
 // that is as light or as dark as the background, and is white or black otherwise; the mark takes
 // the label's colour where that stands out on the indicator, and black or white otherwise.
-void fitIndicator(const QAbstractButton& box, QPalette& colours, OutlineFits& fits) {
-  const QColor ground = groundOf(box, colours);
-  const QColor themeBase = QGuiApplication::palette().color(QPalette::Base);
-  const QColor fill =
-      isLight(themeBase) == isLight(ground) ? themeBase : strongestAgainst(themeBase);
-  const QColor label = colours.color(QPalette::WindowText);
-  const QColor mark = contrast(label, fill) >= kLegible ? label : strongestAgainst(fill);
-  colours.setColor(QPalette::Base, fill);
-  colours.setColor(QPalette::Text, mark);
+IndicatorFits::Look fittedLook(const QAbstractButton& box, QPalette colours,
+                               const IndicatorFits::Input& input) {
+  const QColor ground = QColor::fromRgba(input.ground);
+  const QColor themeBase = QColor::fromRgba(input.themeBase);
+  const QColor label = QColor::fromRgba(input.label);
+  IndicatorFits::Look look;
+  look.fill = isLight(themeBase) == isLight(ground) ? themeBase : strongestAgainst(themeBase);
+  look.mark = contrast(label, look.fill) >= kLegible ? label : strongestAgainst(look.fill);
+  colours.setColor(QPalette::Base, look.fill);
+  colours.setColor(QPalette::Text, look.mark);
+  look.window = fittedWindow(box, colours, QColor::fromRgba(input.window), ground);
+  return look;
+}
 
-  const QPalette inherited =
-      box.parentWidget() ? box.parentWidget()->palette() : QGuiApplication::palette();
-  OutlineFits::Input input{box.style(),   isOption(box), {}, box.devicePixelRatioF(),
-                           ground.rgba(), colours};
-  input.colours.setColor(QPalette::Window, inherited.color(QPalette::Window));
-  const QStyleOptionButton look = untickedLook(box);
-  input.size = look.rect.size();
-  colours.setColor(QPalette::Window,
-                   fits.windowFor(input, [&] { return fittedWindow(box, look, input); }));
+// Sets `role` to `colour` in every colour group, as QPalette::setColor does, unless the palette
+// has it so already: a palette that is not changed is neither copied nor given new brushes.
+void setColorOnce(QPalette& colours, QPalette::ColorRole role, const QColor& colour) {
+  for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    const QBrush& brush = colours.brush(group, role);
+    if (!colours.isBrushSet(group, role) || brush.style() != Qt::SolidPattern ||
+        brush.color() != colour) {
+      colours.setColor(role, colour);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void IndicatorFits::watchApplication() {
+  if (watching_) return;
+  QCoreApplication::instance()->installEventFilter(this);
+  watching_ = true;
+}
+
+bool IndicatorFits::eventFilter(QObject* /*watched*/, QEvent* event) {
+  if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::StyleChange) {
+    kept_.clear();
+  }
+  return false;
+}
+
+void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& fits) {
+  const QWidget* parent = box.parentWidget();
+  const QPalette& inherited = parent ? parent->palette() : QGuiApplication::palette();
+  const IndicatorFits::Input input{box.style(),
+                                   isOption(box),
+                                   box.devicePixelRatioF(),
+                                   box.logicalDpiY(),
+                                   colours.currentColorGroup(),
+                                   groundOf(box, colours).rgba(),
+                                   colours.color(QPalette::WindowText).rgba(),
+                                   inherited.color(QPalette::Window).rgba(),
+                                   QGuiApplication::palette().color(QPalette::Base).rgba()};
+  const IndicatorFits::Look& look =
+      fits.lookFor(input, [&] { return fittedLook(box, colours, input); });
+  setColorOnce(colours, QPalette::Base, look.fill);
+  setColorOnce(colours, QPalette::Text, look.mark);
+  setColorOnce(colours, QPalette::Window, look.window);
 }
 
 }  // namespace host::qt

@@ -4,36 +4,40 @@
 #include <QColor>
 #include <QObject>
 #include <QPalette>
-#include <QSize>
 #include <deque>
 
 class QStyle;
 
 namespace host::qt {
 
-// The window colours that outline an indicator legibly, one for each distinct input of the fit.
-// Finding one draws the indicator up to seventeen times and reads its pixels, while the answer
-// depends only on what is kept here: so the host fits each input once. A change of the
-// application's style or palette forgets them all, as a style may draw from either.
-class OutlineFits final : public QObject {
+// The looks fitted to check box and option button indicators, one for each distinct input of
+// the fit. Fitting the outline draws the indicator up to seventeen times and reads its pixels,
+// while the answer depends only on what an input holds: so the host fits each input once. The
+// colours the program cannot set (the theme's) come from the application's palette, and the
+// drawing from its style, so a change of either forgets every look.
+class IndicatorFits final : public QObject {
  public:
-  // What the fit reads: the style and the kind of indicator, its size, the scale it is drawn
-  // at, the ground it stands on and the colours it is drawn in (with the inherited window
-  // colour as the window's).
+  // What the fit reads: the style, the kind of indicator, the scale and resolution it is drawn
+  // at, the palette's colour group, the ground it stands on, the label's colour, the window
+  // colour the box would inherit and the theme's base colour.
   struct Input {
     const QStyle* style = nullptr;
     bool option = false;
-    QSize size;
     qreal scale = 1;
-    QRgb ground = 0;
-    QPalette colours;
+    int dpi = 0;
+    QPalette::ColorGroup group = QPalette::Active;
+    QRgb ground = 0, label = 0, window = 0, themeBase = 0;
 
-    bool operator==(const Input& other) const;
+    bool operator==(const Input&) const = default;
+  };
+  // The indicator's fill, its mark and the window colour its outline is drawn from.
+  struct Look {
+    QColor fill, mark, window;
   };
 
-  // The window colour fitted to `input` earlier, or fitted now by `fit` and kept.
+  // The look fitted to `input` earlier, or fitted now by `fit` and kept.
   template <class Fit>
-  QColor windowFor(const Input& input, Fit&& fit);
+  const Look& lookFor(const Input& input, Fit&& fit);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,9 +47,9 @@ class OutlineFits final : public QObject {
 
   struct Kept {
     Input input;
-    QColor window;
+    Look look;
   };
-  static constexpr std::size_t kMostKept = 8;  // a form's few kinds of box, each in two colours
+  static constexpr std::size_t kMostKept = 8;  // a form's two kinds of box, in a few colours
   std::deque<Kept> kept_;
   bool watching_ = false;
 };
@@ -53,17 +57,17 @@ class OutlineFits final : public QObject {
 // Fits a check box's or option button's indicator to the background and label colours in
 // `colours`, which the box is about to take, whatever the theme: the indicator's fill and its
 // boundary stand out on the background, and the mark stands out on the fill.
-void fitIndicator(const QAbstractButton& box, QPalette& colours, OutlineFits& fits);
+void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& fits);
 
 template <class Fit>
-QColor OutlineFits::windowFor(const Input& input, Fit&& fit) {
+const IndicatorFits::Look& IndicatorFits::lookFor(const Input& input, Fit&& fit) {
   watchApplication();
   for (const Kept& kept : kept_) {
-    if (kept.input == input) return kept.window;
+    if (kept.input == input) return kept.look;
   }
   if (kept_.size() == kMostKept) kept_.pop_front();
   kept_.push_back({input, fit()});
-  return kept_.back().window;
+  return kept_.back().look;
 }
 
 }  // namespace host::qt

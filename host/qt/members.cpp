@@ -28,7 +28,7 @@ void setRole(const Control& control, QPalette::ColorRole role, const QColor& col
 void setBoxRole(const Control& control, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = control.widget->palette();
   palette.setColor(role, colour);
-  fitIndicator(as<QAbstractButton>(control), palette, *control.outlineFits);
+  fitIndicator(as<QAbstractButton>(control), palette, *control.indicatorFits);
   control.widget->setPalette(palette);
 }
 

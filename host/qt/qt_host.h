@@ -72,7 +72,7 @@ class QtHost final : public FormsHost {
   template <class F>
   auto guarded(F&& operation) const -> decltype(operation());
 
-  OutlineFits outlineFits_;  // the controls refer to it: made before them, gone after them
+  IndicatorFits indicatorFits_;  // the controls refer to it: made before them, gone after them
   std::vector<std::unique_ptr<Form>> forms_;
   std::vector<std::unique_ptr<Control>> controls_;
   ErrorReporter reportError_;
