@@ -112,7 +112,7 @@ QColor fittedWindow(const QAbstractButton& box, const QPalette& colours, const Q
 IndicatorFits::Look fittedLook(const QAbstractButton& box, QPalette colours,
                                const IndicatorFits::Input& input) {
   const QColor ground = QColor::fromRgba(input.ground);
-  const QColor themeBase = QColor::fromRgba(input.themeBase);
+  const QColor themeBase = QGuiApplication::palette().color(QPalette::Base);
   const QColor label = QColor::fromRgba(input.label);
   IndicatorFits::Look look;
   look.fill = isLight(themeBase) == isLight(ground) ? themeBase : strongestAgainst(themeBase);
@@ -161,8 +161,7 @@ void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& 
                                    colours.currentColorGroup(),
                                    groundOf(box, colours).rgba(),
                                    colours.color(QPalette::WindowText).rgba(),
-                                   inherited.color(QPalette::Window).rgba(),
-                                   QGuiApplication::palette().color(QPalette::Base).rgba()};
+                                   inherited.color(QPalette::Window).rgba()};
   const IndicatorFits::Look& look =
       fits.lookFor(input, [&] { return fittedLook(box, colours, input); });
   setColorOnce(colours, QPalette::Base, look.fill);

@@ -17,16 +17,16 @@ namespace host::qt {
 // drawing from its style, so a change of either forgets every look.
 class IndicatorFits final : public QObject {
  public:
-  // What the fit reads: the style, the kind of indicator, the scale and resolution it is drawn
-  // at, the palette's colour group, the ground it stands on, the label's colour, the window
-  // colour the box would inherit and the theme's base colour.
+  // What the fit reads besides the application's palette: the style, the kind of indicator,
+  // the scale and resolution it is drawn at, the palette's colour group, the ground it stands
+  // on, the label's colour and the window colour the box would inherit.
   struct Input {
     const QStyle* style = nullptr;
     bool option = false;
     qreal scale = 1;
     int dpi = 0;
     QPalette::ColorGroup group = QPalette::Active;
-    QRgb ground = 0, label = 0, window = 0, themeBase = 0;
+    QRgb ground = 0, label = 0, window = 0;
 
     bool operator==(const Input&) const = default;
   };
