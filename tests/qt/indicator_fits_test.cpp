@@ -12,12 +12,16 @@ namespace {
 
 // A background on which a light theme's indicator turns black and a dark theme's keeps its own.
 constexpr host::ColorValue kDarkGround = 0x00303030;
+constexpr host::ColorValue kSkinGround = 0x00EEECEB;
 
-// The indicator colours of the check box and the option button once their background is dark.
+// The indicator colours of the check box and the option button once their background, first
+// the skin's light one, is dark.
 std::vector<QRgb> indicatorsOnDarkGround(qtbench::Form1Window& w) {
   std::vector<QRgb> colours;
   for (const char16_t* name : {u"Check1", u"Option1"}) {
-    w.host.setProperty(w.control(name, 0), u"BackColor", host::Value::int32(kDarkGround));
+    for (const host::ColorValue ground : {kSkinGround, kDarkGround}) {
+      w.host.setProperty(w.control(name, 0), u"BackColor", host::Value::int32(ground));
+    }
     const QPalette& palette = w.widget(name, 0).palette();
     for (const auto role : {QPalette::Base, QPalette::Text, QPalette::Window}) {
       colours.push_back(palette.color(role).rgba());
