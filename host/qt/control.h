@@ -12,7 +12,7 @@ struct MemberTable;
 class IndicatorFits;
 
 // What the host keeps of one control besides what every host keeps: its widget, the member
-// table of its type, and the host's fitted indicator outlines.
+// table of its type, and the host's kept indicator looks.
 struct Control : ControlRecord {
   const MemberTable* members = nullptr;    // the type's, looked up once at creation
   QPointer<QWidget> widget;                // owned by the form widget
