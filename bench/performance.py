@@ -37,6 +37,7 @@ START_PROGRAMS = ("skinbench_first_paint", "minimal_first_paint")
 
 TARGET_ACCESS = 1.10
 TARGET_GROWTH = 1.5
+TARGET_SKIN_FLOOR = 1.25
 TARGET_PRESS_US = 2000.0
 TARGET_METHOD9 = 1.10
 TARGET_START_TIME = 1.10
@@ -231,7 +232,17 @@ def scale_section(medians):
     return ("## Scale\n\nThe routine on generated forms in Form1's mix of control types; time "
             "per control (median). With painting, the events that follow are processed until "
             "none is pending. The direct-Qt rows make the same changes by typed calls on the "
-            "same widgets: the floor that Qt itself sets.\n\n" + table(header, rows))
+            "same widgets: the floor that Qt itself sets.\n\n" + table(header, rows) +
+            "\n\n" + skin_floor_table(medians))
+
+
+def skin_floor_table(medians):
+    """`CargarSkin` on the Qt host against the direct-Qt floor, size by size."""
+    ratios = [medians[f"scale/CargarSkin/qt/{n}"] / medians[f"scale/CargarSkin/qt-floor/{n}"]
+              for n in SIZES]
+    row = ["`CargarSkin`, Qt host against the direct-Qt floor"] + [f"{r:.2f}" for r in ratios] + [
+        f"≤ {TARGET_SKIN_FLOOR:.2f}", verdict(max(ratios) <= TARGET_SKIN_FLOOR)]
+    return table([""] + [f"{n:,}" for n in SIZES] + ["Target", ""], [row])
 
 
 def press_section(medians):

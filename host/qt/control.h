@@ -9,12 +9,14 @@ namespace host::qt {
 
 using ControlType = host::ControlType;
 struct MemberTable;
+class IndicatorFits;
 
-// What the host keeps of one control besides what every host keeps: its widget, and the member
-// table of its type.
+// What the host keeps of one control besides what every host keeps: its widget, the member
+// table of its type, and the host's kept indicator looks.
 struct Control : ControlRecord {
-  const MemberTable* members = nullptr;  // the type's, looked up once at creation
-  QPointer<QWidget> widget;              // owned by the form widget
+  const MemberTable* members = nullptr;    // the type's, looked up once at creation
+  QPointer<QWidget> widget;                // owned by the form widget
+  IndicatorFits* indicatorFits = nullptr;  // the host's
 };
 
 // Gives assistive technology a name for the control where its widget shows none (a text box)

@@ -23,6 +23,15 @@ void setRole(const Control& control, QPalette::ColorRole role, const QColor& col
   control.widget->setPalette(palette);
 }
 
+// A check box's or option button's colour, with its indicator fitted to it in the same palette
+// change.
+void setBoxRole(const Control& control, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = control.widget->palette();
+  palette.setColor(role, colour);
+  fitIndicator(as<QAbstractButton>(control), palette, *control.indicatorFits);
+  control.widget->setPalette(palette);
+}
+
 // --- colours, per type ---------------------------------------------------------------------------
 
 void applyBackColor(Control& control, const QColor& colour) {
@@ -38,8 +47,7 @@ void applyBackColor(Control& control, const QColor& colour) {
       // A check box or option button fills its background with the role the style gives it
       // (the button role, not the window's).
       control.widget->setAutoFillBackground(true);
-      setRole(control, control.widget->backgroundRole(), colour);
-      fitIndicator(as<QAbstractButton>(control));
+      setBoxRole(control, control.widget->backgroundRole(), colour);
       return;
   }
 }
@@ -54,8 +62,7 @@ void applyForeColor(Control& control, const QColor& colour) {
       return;
     case ControlType::CheckBox:
     case ControlType::OptionButton:
-      setRole(control, QPalette::WindowText, colour);
-      fitIndicator(as<QAbstractButton>(control));
+      setBoxRole(control, QPalette::WindowText, colour);
       return;
   }
 }

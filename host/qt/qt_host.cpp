@@ -72,6 +72,7 @@ void QtHost::createControl(Form& form, const ControlDefinition& definition) {
   auto control = std::make_unique<Control>();
   recordDefinition(*control, ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)}, form.ref,
                    definition);
+  control->indicatorFits = &indicatorFits_;
   control->widget = createWidget(*control, form.widget.get());
   control->widget->setObjectName(toQString(definition.name));
   nameForAssistiveTechnology(*control);

@@ -10,6 +10,7 @@
 #include "host/forms_host.h"
 #include "host/project.h"
 #include "host/qt/control.h"
+#include "host/qt/indicator.h"
 #include "host/qt/members.h"
 
 namespace host::qt {
@@ -71,6 +72,7 @@ class QtHost final : public FormsHost {
   template <class F>
   auto guarded(F&& operation) const -> decltype(operation());
 
+  IndicatorFits indicatorFits_;  // the controls refer to it: made before them, gone after them
   std::vector<std::unique_ptr<Form>> forms_;
   std::vector<std::unique_ptr<Control>> controls_;
   ErrorReporter reportError_;

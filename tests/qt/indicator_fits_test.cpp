@@ -1,0 +1,47 @@
+// The looks the Qt host fits to check and option indicators and keeps: one kept from the light
+// theme must not be given out once the application's palette is dark.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStyle>
+#include <vector>
+
+#include "ventana.h"
+
+namespace {
+
+// A background on which a light theme's indicator turns black and a dark theme's keeps its own.
+constexpr host::ColorValue kDarkGround = 0x00303030;
+constexpr host::ColorValue kSkinGround = 0x00EEECEB;
+
+// The indicator colours of the check box and the option button once their background, first
+// the skin's light one, is dark.
+std::vector<QRgb> indicatorsOnDarkGround(qtbench::Form1Window& w) {
+  std::vector<QRgb> colours;
+  for (const char16_t* name : {u"Check1", u"Option1"}) {
+    for (const host::ColorValue ground : {kSkinGround, kDarkGround}) {
+      w.host.setProperty(w.control(name, 0), u"BackColor", host::Value::int32(ground));
+    }
+    const QPalette& palette = w.widget(name, 0).palette();
+    for (const auto role : {QPalette::Base, QPalette::Text, QPalette::Window}) {
+      colours.push_back(palette.color(role).rgba());
+    }
+  }
+  return colours;
+}
+
+TEST(IndicatorFits, AfterTheThemeTurnsDarkAKeptLookIsTheOneFittedAfresh) {
+  qtbench::Form1Window w;
+  const std::vector<QRgb> light = indicatorsOnDarkGround(w);
+  QPalette dark(QColor(53, 53, 53), QColor(45, 45, 45));
+  dark.setColor(QPalette::Base, QColor(30, 30, 30));
+  QApplication::setPalette(dark);
+  const std::vector<QRgb> kept = indicatorsOnDarkGround(w);
+  qtbench::Form1Window fresh;
+  const std::vector<QRgb> fitted = indicatorsOnDarkGround(fresh);
+  QApplication::setPalette(QApplication::style()->standardPalette());
+  EXPECT_NE(light, fitted) << "the themes give the same look: the case proves nothing";
+  EXPECT_EQ(kept, fitted);
+}
+
+}  // namespace
