@@ -7,7 +7,8 @@
 
 namespace host::win32 {
 
-Win32Host::Win32Host() {
+Win32Host::Win32Host(ControlLook look)
+    : themed_(look == ControlLook::Themed ? std::make_unique<ThemedControls>() : nullptr) {
   reportError_ = [this](Event event, TextView source, const HostError& error) {
     reportToStandardErrorAndDebugger(applicationName_, event, source, error);
   };
