@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tour/core/picture.h"
+
+namespace tour {
+
+// The colour the skin routine gives the buttons: RGB(70, 130, 180).
+inline constexpr Rgb kColorBoton = rgbOf(70, 130, 180);
+
+// Where a case starts: the window as it opens (skinned by its load), or after method 10 has
+// put the buttons back to the standard look.
+enum class Start { Skinned, Standard };
+inline constexpr Start kStarts[] = {Start::Skinned, Start::Standard};
+std::string startName(Start start);
+
+inline constexpr int kMethods = 10;
+
+// What one Command1 button shows after a method, read from the window's pixels.
+struct ButtonVerdict {
+  std::string button;  // "Command1(3)"
+  Rgb face = 0;
+  Rgb text = 0;
+  double contrast = 1.0;  // text against face, to the two decimals it is reported with
+  // The window system already had the button's final pixels when the click handler returned.
+  bool shownBeforeReturn = false;
+  // The button looked the same before the press as after it.
+  bool unchanged = false;
+
+  bool colorBoton() const { return face == kColorBoton; }
+  bool readable() const;
+};
+
+// One method applied once, through the click of PROBAR, to a freshly loaded Form1.
+struct CaseVerdict {
+  std::string style;
+  std::string platform;  // what the pixels were read on
+  Start start = Start::Skinned;
+  int method = 0;
+  std::string title;                   // the window's title after the press
+  std::vector<ButtonVerdict> buttons;  // in the host's order
+  int refused = 0;                     // host calls refused during the method's press
+  Picture picture;                     // the two rows of Command1 buttons afterwards
+};
+
+}  // namespace tour
