@@ -27,6 +27,10 @@ void Win32Host::setErrorReporter(ErrorReporter reporter) {
   reportError_ = std::move(reporter);
 }
 
+void Win32Host::setRefusalObserver(std::function<void(const HostError&)> observer) {
+  observeRefusal_ = std::move(observer);
+}
+
 void Win32Host::setClosedHandler(std::function<void(FormRef)> closed) {
   closed_ = std::move(closed);
 }
@@ -77,6 +81,16 @@ void Win32Host::refuse(ErrorCode code, const std::string& message) const {
   throw HostError(code, message);
 }
 
+template <class F>
+auto Win32Host::guarded(F&& operation) const -> decltype(operation()) {
+  try {
+    return operation();
+  } catch (const HostError& error) {
+    if (observeRefusal_) observeRefusal_(error);
+    throw;
+  }
+}
+
 HWND Win32Host::window(FormRef form) const {
   return formOf(form).window;
 }
@@ -102,7 +116,7 @@ ControlRef Win32Host::control(FormRef form, TextView name,
 // --- FormsHost -------------------------------------------------------------------------------
 
 void Win32Host::setCaption(FormRef form, TextView caption) {
-  setWindowText(formOf(form).window, Text(caption));
+  guarded([&] { setWindowText(formOf(form).window, Text(caption)); });
 }
 
 void Win32Host::setBackColor(FormRef form, ColorValue color) {
@@ -142,19 +156,19 @@ void Win32Host::advance(Enumerator& enumerator) {
 
 Text Win32Host::typeName(ControlRef control) {
   if (control.empty()) return {};
-  return controlOf(control).typeName;
+  return guarded([&] { return controlOf(control).typeName; });
 }
 
 Value Win32Host::getProperty(ControlRef ref, TextView name) {
-  return getMember(controlOf(ref), name);
+  return guarded([&] { return getMember(controlOf(ref), name); });
 }
 
 void Win32Host::setProperty(ControlRef ref, TextView name, const Value& value) {
-  setMember(controlOf(ref), name, value);
+  guarded([&] { setMember(controlOf(ref), name, value); });
 }
 
 void Win32Host::callMethod(ControlRef ref, TextView name, std::span<const Value> arguments) {
-  callMember(controlOf(ref), name, arguments);
+  guarded([&] { callMember(controlOf(ref), name, arguments); });
 }
 
 ColorValue Win32Host::rgb(int red, int green, int blue) {

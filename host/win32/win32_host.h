@@ -40,6 +40,9 @@ class Win32Host final : public FormsHost {
   // where one is attached and always to the debugger's output. The window stays usable.
   using ErrorReporter = std::function<void(Event, TextView source, const HostError&)>;
   void setErrorReporter(ErrorReporter reporter);
+  // Called with every refusal of a call the program makes through the forms host, before the
+  // error goes to the caller: tools count them.
+  void setRefusalObserver(std::function<void(const HostError&)> observer);
   // Called when the user closes a form's window, after it is gone.
   void setClosedHandler(std::function<void(FormRef)> closed);
   // The program's name, at the start of each error report.
@@ -91,11 +94,14 @@ class Win32Host final : public FormsHost {
   void focusFirstInTabOrder(Form& form);
   void run(Event event, TextView source, const std::function<void()>& handler);
   [[noreturn]] void refuse(ErrorCode code, const std::string& message) const;
+  template <class F>
+  auto guarded(F&& operation) const -> decltype(operation());
 
   std::unique_ptr<ThemedControls> themed_;  // none for the classic look
   std::vector<std::unique_ptr<Form>> forms_;
   std::vector<std::unique_ptr<Control>> controls_;
   ErrorReporter reportError_;
+  std::function<void(const HostError&)> observeRefusal_;
   std::function<void(FormRef)> closed_;
   std::string applicationName_ = "skinbench";
 };
