@@ -1,4 +1,4 @@
-#include "tour/capturing_host.h"
+#include "tour/core/capturing_host.h"
 
 namespace tour {
 

@@ -1,0 +1,91 @@
+#include "tour/core/button_colours.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "host/contrast.h"
+
+namespace tour {
+namespace {
+
+// Pixels near the edge of a button belong to its border, bevel or focus frame.
+constexpr int kBorder = 4;
+
+host::Rgb channels(Rgb colour) {
+  return {redOf(colour), greenOf(colour), blueOf(colour)};
+}
+
+double distance(Rgb a, Rgb b) {
+  const double red = redOf(a) - redOf(b);
+  const double green = greenOf(a) - greenOf(b);
+  const double blue = blueOf(a) - blueOf(b);
+  return std::sqrt(red * red + green * green + blue * blue);
+}
+
+// The commonest colour of a row; of equally common ones the smallest value, so that ties are
+// stable.
+Rgb commonestInRow(const Picture& picture, const Area& inside, int y) {
+  std::map<Rgb, int> counts;
+  for (int x = inside.left; x < inside.right; ++x) ++counts[picture.at(x, y)];
+  Rgb best = 0;
+  int most = -1;
+  for (const auto& [colour, count] : counts) {
+    if (count > most) best = colour, most = count;
+  }
+  return best;
+}
+
+// The middle pixel by luminance: the face itself where it is flat, whatever a focus frame adds,
+// and the middle shade where the look shades it.
+Rgb middleColour(const Picture& picture, const Area& inside, const Area& caption) {
+  std::vector<std::pair<double, Rgb>> pixels;
+  for (int y = inside.top; y < inside.bottom; ++y) {
+    for (int x = inside.left; x < inside.right; ++x) {
+      if (caption.contains(x, y)) continue;
+      pixels.emplace_back(host::luminance(channels(picture.at(x, y))), picture.at(x, y));
+    }
+  }
+  if (pixels.empty()) return 0;
+  const auto middle = pixels.begin() + static_cast<std::ptrdiff_t>(pixels.size() / 2);
+  std::nth_element(pixels.begin(), middle, pixels.end());
+  return middle->second;
+}
+
+// The colour that stands out most from the face of its own row: a look may shade the face from
+// top to bottom, so each row of the caption is compared with the commonest colour of that row
+// across the inside of the button. Of equally distant colours the smallest value, for stability.
+Rgb standsOutMost(const Picture& picture, const Area& inside, const Area& caption) {
+  Rgb best = 0;
+  double farthest = -1;
+  for (int y = caption.top; y < caption.bottom; ++y) {
+    const Rgb face = commonestInRow(picture, inside, y);
+    for (int x = caption.left; x < caption.right; ++x) {
+      const Rgb pixel = picture.at(x, y);
+      const double away = distance(pixel, face);
+      if (away > farthest || (away == farthest && pixel < best)) {
+        best = pixel;
+        farthest = away;
+      }
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+ButtonColours measureButton(const Picture& window, const Area& button, const Area& caption) {
+  const Area inside = button.grown(-kBorder).intersected(window.bounds());
+  const Rgb face = middleColour(window, inside, caption);
+  const Area text = caption.intersected(inside);
+  if (text.empty()) return {face, face};
+  return {face, standsOutMost(window, inside, text)};
+}
+
+double contrastRatio(Rgb first, Rgb second) {
+  return host::contrast(channels(first), channels(second));
+}
+
+}  // namespace tour
