@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <optional>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 
 #include "host/error.h"
 #include "host/win32/convert.h"
@@ -37,8 +37,8 @@ constexpr DWORD kPollMs = 10;
 bool isUserInput(UINT message) {
   return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
          (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) ||
-         message == WM_MOUSEHOVER || message == WM_MOUSELEAVE;
+         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) || message == WM_MOUSEHOVER ||
+         message == WM_MOUSELEAVE;
 }
 
 std::wstring windowText(HWND window) {
@@ -159,13 +159,14 @@ class Win32FormWindow final : public FormWindow {
     return host::toUtf8(host::win32::fromWide(text.data(), text.size()));
   }
 
-  Picture render() override { return renderedPixels(window_); }
+  Picture render() override { return paintedPixels(window_); }
 
   Picture readBack() override {
     Picture shown = screenPixels(window_);
     if (shown.empty()) {
-      throw ReadBackError("the screen's pixels cannot be read, so there is nothing to judge; "
-                          "nothing was written");
+      throw ReadBackError(
+          "the screen's pixels cannot be read, so there is nothing to judge; "
+          "nothing was written");
     }
     return shown;
   }

@@ -1,7 +1,5 @@
 #include "tour/win32/screen_pixels.h"
 
-#include <vector>
-
 #include "host/win32/gdi.h"
 
 namespace tour::win32 {
@@ -11,8 +9,6 @@ using host::win32::Bitmap;
 using host::win32::MemoryDc;
 using host::win32::Selection;
 using host::win32::WindowDc;
-
-constexpr UINT kPrintWhole = PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND;
 
 SIZE clientSize(HWND window) {
   RECT client{};
@@ -49,25 +45,6 @@ class Canvas {
   void* bits_ = nullptr;
 };
 
-std::vector<HWND> childrenBottomFirst(HWND window) {
-  std::vector<HWND> children;
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (IsWindowVisible(child)) children.insert(children.begin(), child);
-  }
-  return children;
-}
-
-void printChild(HWND window, HWND child, HDC dc) {
-  RECT place{};
-  GetWindowRect(child, &place);
-  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-  const int saved = SaveDC(dc);
-  SetViewportOrgEx(dc, place.left, place.top, nullptr);
-  IntersectClipRect(dc, 0, 0, place.right - place.left, place.bottom - place.top);
-  SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(dc), kPrintWhole);
-  RestoreDC(dc, saved);
-}
-
 }  // namespace
 
 Picture screenPixels(HWND window) {
@@ -84,15 +61,13 @@ Picture screenPixels(HWND window) {
   return canvas.picture();
 }
 
-Picture renderedPixels(HWND window) {
+Picture paintedPixels(HWND window) {
   const SIZE size = clientSize(window);
-  const WindowDc screen(window);
-  Canvas canvas(screen.get(), size);
+  const WindowDc painted(window);
+  Canvas canvas(painted.get(), size);
   if (!canvas.ready()) return {};
   const Selection selected(canvas.dc(), canvas.bitmap());
-  SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(canvas.dc()),
-               PRF_CLIENT | PRF_ERASEBKGND);
-  for (HWND child : childrenBottomFirst(window)) printChild(window, child, canvas.dc());
+  if (!BitBlt(canvas.dc(), 0, 0, size.cx, size.cy, painted.get(), 0, 0, SRCCOPY)) return {};
   return canvas.picture();
 }
 

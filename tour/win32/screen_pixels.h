@@ -10,9 +10,11 @@ namespace tour::win32 {
 // screen. Empty when the screen cannot be read.
 Picture screenPixels(HWND window);
 
-// The window's client area painted afresh into memory, the form and then each visible child at
-// its place, bottom of the stacking order first, each through WM_PRINT: what the window paints
-// now, whatever the screen shows.
-Picture renderedPixels(HWND window);
+// The window's client area as the window painted it, read through its own device context: the
+// pixels the window system keeps for it and puts on screen, whatever covers it or wherever it
+// is. Where the screen shows anything else, the window is covered, minimised or off the screen.
+// (The platform's own rendering into memory, WM_PRINT, draws no child windows under Wine, so
+// it cannot stand for the window.)
+Picture paintedPixels(HWND window);
 
 }  // namespace tour::win32

@@ -55,8 +55,7 @@ std::string activeTheme() {
 std::string systemName() {
   using WineVersion = const char*(__cdecl*)();
   const auto wineVersion = systemFunction<WineVersion>(L"ntdll.dll", "wine_get_version");
-  const std::string system =
-      wineVersion ? "Wine " + std::string(wineVersion()) : windowsVersion();
+  const std::string system = wineVersion ? "Wine " + std::string(wineVersion()) : windowsVersion();
   return system + ", " + activeTheme();
 }
 
@@ -69,7 +68,8 @@ void Win32TourHost::useStyle(const std::string& style) {
 }
 
 std::string Win32TourHost::platformName() {
-  return systemName();
+  if (platform_.empty()) platform_ = systemName();
+  return platform_;
 }
 
 std::unique_ptr<FormWindow> Win32TourHost::loadForm1(std::function<void()> afterYield) {

@@ -25,6 +25,7 @@ class Win32TourHost final : public TourHost {
 
  private:
   host::win32::ControlLook look_ = host::win32::ControlLook::Classic;
+  std::string platform_;  // looked up once
 };
 
 // What the pixels are read on: "Windows 10.0 (build 19045)", or under Wine "Wine 8.0", each
