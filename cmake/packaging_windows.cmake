@@ -1,8 +1,11 @@
-# The Windows zip: skinbench.exe, the licence and the README, one zip per architecture
+# The Windows zip: skinbench.exe, skinbench-tour.exe beside it, the licence and the README, one
+# zip per architecture
 # (skinbench-1.0.0.0-win32.zip, skinbench-1.0.0.0-win64.zip).
-if(TARGET skinbench)
-  install(TARGETS skinbench RUNTIME DESTINATION .)
-endif()
+foreach(program skinbench skinbench-tour)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION .)
+  endif()
+endforeach()
 # Named .txt, so that a double click opens them on Windows.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows zip, made afresh by CPack from a built tree: its name, and exactly skinbench.exe,
-# LICENSE.txt and README.txt at its top.
+# skinbench-tour.exe, LICENSE.txt and README.txt at its top.
 # Usage: check_zip.sh BUILD_DIR ZIP_NAME
 set -euo pipefail
 build=$1
@@ -15,5 +15,5 @@ fail() {
   { cat "$scratch/cpack.log" >&2; fail "cpack could not make the zip"; }
 [ -f "$scratch/$name" ] || fail "no $name; CPack made: $(ls "$scratch")"
 listing=$(cd "$scratch" && cmake -E tar tf "$name" | sort | tr '\n' ' ')
-[ "$listing" = "LICENSE.txt README.txt skinbench.exe " ] || fail "$name holds: $listing"
+[ "$listing" = "LICENSE.txt README.txt skinbench-tour.exe skinbench.exe " ] || fail "$name holds: $listing"
 echo "PASSED: $name holds $listing"
