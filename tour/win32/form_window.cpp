@@ -125,9 +125,16 @@ class Win32FormWindow final : public FormWindow {
     pressNext();
   }
 
+  // What the window had painted when the handler returned, read from its own pixels: the screen
+  // takes them over a moment later at the window system's own pace (under Wine, when it next
+  // flushes the window to the X server), so a read off the screen here would depend on timing.
+  // The watch makes sure nothing came over the window meanwhile.
   Picture pressForReadingAtReturn(int method) override {
     pressFor(method);
-    return readBack();
+    Picture painted = paintedPixels(window_);
+    if (painted.empty())
+      throw ReadBackError("the window's pixels cannot be read; nothing was written");
+    return painted;
   }
 
   void settle() override {
