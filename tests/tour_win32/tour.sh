@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# skinbench-tour.exe under Wine in a virtual X server with openbox: an unknown style is refused
-# with status 2 before anything is written; both styles give the six files and 240 rows, and
-# classic and themed tell apart at least one method; a window kept covered gives status 1 and
-# writes nothing.
-# Usage: tour.sh WINE_RUN TOUR_EXE
+# skinbench-tour.exe under Wine in a virtual X server with openbox.
+# Usage: tour.sh test WINE_RUN TOUR_EXE
+#          an unknown style is refused with status 2 before anything is written; both styles
+#          give the six files and 240 rows, and classic and themed tell apart at least one
+#          method; a window kept covered gives status 1 and writes nothing
+#        tour.sh run WINE_RUN TOUR_EXE OUT_DIR
+#          the whole tour into OUT_DIR (scripts/docs.sh takes the README's tables from it);
+#          exits with the tour's status
 set -euo pipefail
-wine_run=$1 tour=$2
+mode=$1 wine_run=$2 tour=$3
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../support/harness.sh"
 manager_pid="" cover_pid=""
@@ -36,8 +39,14 @@ run_tour() {
     2>"$scratch/$out.stderr" || status=$?
 }
 
-start_display
+start_display >/dev/null
 start_window_manager
+
+if [ "$mode" = run ]; then
+  status=0
+  "$wine_run" "$tour" --out "$(winpath "$4")" >/dev/null || status=$?
+  exit "$status"
+fi
 
 step "an unknown style: status 2, one line, nothing written"
 run_tour bogus --style bogus
