@@ -1,7 +1,6 @@
 // skinbench-tour.exe: the ten test methods of Form1 on the Win32 host, unattended, with the
 // controls classic and themed; what each shows is read off the screen's pixels.
 #include <exception>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -47,20 +46,20 @@ std::vector<std::string> leftOver(const std::vector<std::string>& arguments,
   return left;
 }
 
-int run(const tour::win32::Console& console) {
+int run(tour::win32::Console& console) {
   const std::vector<std::string> arguments = commandLine();
   const tour::ParsedOptions parsed = tour::takeOptions(arguments);
-  if (!parsed.options) return tour::complain(std::cerr, tour::kUnusable, parsed.error);
+  if (!parsed.options) return tour::complain(console.err(), tour::kUnusable, parsed.error);
   tour::Options options = *parsed.options;
   if (options.help) {
-    std::cout << kUsage;
+    console.out() << kUsage;
     return 0;
   }
   const std::string unknown = tour::unknownArguments(leftOver(arguments, parsed.forHost));
-  if (!unknown.empty()) return tour::complain(std::cerr, tour::kUnusable, unknown);
+  if (!unknown.empty()) return tour::complain(console.err(), tour::kUnusable, unknown);
   const std::string style = tour::styleNamed(options.style, tour::win32::kStyles);
   if (!options.style.empty() && style.empty()) {
-    return tour::complain(std::cerr, tour::kUnusable,
+    return tour::complain(console.err(), tour::kUnusable,
                           "unknown style \"" + options.style + "\" (styles: classic, themed)");
   }
   if (arguments.size() == 1) {
@@ -72,20 +71,21 @@ int run(const tour::win32::Console& console) {
   tour::win32::GdiSheetPainter painter;
   const std::vector<std::string> styles =
       style.empty() ? tour::win32::kStyles : std::vector<std::string>{style};
-  const int status = tour::tourInto(host, painter, options.outDir, styles, std::cout, std::cerr);
-  if (status == 0) std::cerr << "skinbench-tour: written to " << options.outDir << std::endl;
+  const int status =
+      tour::tourInto(host, painter, options.outDir, styles, console.out(), console.err());
+  if (status == 0) console.err() << "skinbench-tour: written to " << options.outDir << std::endl;
   return status;
 }
 
 }  // namespace
 
 int main() {
-  const tour::win32::Console console;
+  tour::win32::Console console;
   int status = tour::kFailed;
   try {
     status = run(console);
   } catch (const std::exception& error) {
-    status = tour::complain(std::cerr, tour::kFailed, error.what());
+    status = tour::complain(console.err(), tour::kFailed, error.what());
   }
   console.holdOpen();
   return status;
