@@ -13,6 +13,8 @@ set -euo pipefail
 # One group per line. To add packages to a group, add a line of its own, e.g.
 #   test_packages+=(lintian)
 run_packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
+# The tour's PNG encoder, header only: stb_image_write.
+run_packages+=(libstb-dev)
 display_packages=(xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev pkg-config libxcb1-dev)
 test_packages+=(xdotool x11-utils imagemagick valgrind python3)
@@ -27,6 +29,8 @@ test_packages+=(qt6-wayland)
 # driver loads, and what the tests of the Windows program drive it with.
 windows_packages=(cmake ninja-build python3 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)
 windows_packages+=(googletest wine wine64 fonts-dejavu-core)
+# The tour's PNG encoder: only its header, which the cross compiler reads from its own folder.
+windows_packages+=(libstb-dev)
 windows_packages+=(libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3)
 windows_packages+=(xvfb xauth openbox xdotool x11-utils imagemagick)
 ci_packages=(mmdebstrap debian-archive-keyring git xvfb xdotool x11-utils)

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "tests/tour/tour_process.h"
-#include "tour/contact_sheet.h"
+#include "tour/core/contact_sheet.h"
 
 namespace {
 
@@ -17,6 +17,7 @@ using tour_test::TempFolder;
 const QSize kWindow(512, 339);  // Form1's client area in pixels
 constexpr int kFrames = 11;     // the load, then presses 1 to 10
 constexpr int kYields = 24;     // method 9: four per Command1 button
+const QColor kColorBoton(70, 130, 180);
 
 // The Command1 buttons in the host's order, with their left and top in twips.
 struct Button {
@@ -100,8 +101,8 @@ TEST_F(TourOutput, VerdictsInTheNamedStyleOnly) {
 TEST_F(TourOutput, ContactSheetIsAGridOfElevenWindowFrames) {
   const QImage sheet = image("tour.png");
   ASSERT_FALSE(sheet.isNull());
-  const tour::SheetLayout layout{kWindow, kFrames, 4};
-  EXPECT_EQ(sheet.size(), layout.size());
+  const tour::SheetLayout layout{kWindow.width(), kWindow.height(), kFrames, 4};
+  EXPECT_EQ(sheet.size(), QSize(layout.width(), layout.height()));
   EXPECT_EQ(layout.rows(), 3);
 }
 
@@ -109,12 +110,12 @@ TEST_F(TourOutput, ContactSheetIsAGridOfElevenWindowFrames) {
 // press 10 the platform style's own face.
 TEST_F(TourOutput, ContactSheetShowsEachFrameInItsCell) {
   const QImage sheet = image("tour.png");
-  const tour::SheetLayout layout{kWindow, kFrames, 4};
+  const tour::SheetLayout layout{kWindow.width(), kWindow.height(), kFrames, 4};
   for (int frame = 0; frame < kFrames; ++frame) {
-    const QPoint origin = layout.pictureRect(frame).topLeft();
+    const QPoint origin(layout.pictureArea(frame).left, layout.pictureArea(frame).top);
     for (const Button& button : kCommand1) {
       const QColor face = sheet.pixelColor(origin + facePoint(button));
-      EXPECT_EQ(face == tour::kColorBoton, frame != 10)
+      EXPECT_EQ(face == kColorBoton, frame != 10)
           << "frame " << frame << ", " << button.name << ": " << face.name().toStdString();
     }
   }
@@ -123,8 +124,9 @@ TEST_F(TourOutput, ContactSheetShowsEachFrameInItsCell) {
 TEST_F(TourOutput, FilmStripHoldsTheTwentyFourYieldsOfMethodNine) {
   const QImage strip = image("method9.png");
   ASSERT_FALSE(strip.isNull());
-  const tour::SheetLayout layout{kWindow * 0.5, kYields, kYields};
-  EXPECT_EQ(strip.size(), layout.size());
+  const QSize half = kWindow * 0.5;
+  const tour::SheetLayout layout{half.width(), half.height(), kYields, kYields};
+  EXPECT_EQ(strip.size(), QSize(layout.width(), layout.height()));
   EXPECT_EQ(layout.rows(), 1);
 }
 

@@ -11,7 +11,7 @@
 #include <tuple>
 
 #include "tests/tour/tour_process.h"
-#include "tour/contact_sheet.h"
+#include "tour/core/contact_sheet.h"
 
 namespace {
 
@@ -195,14 +195,14 @@ TEST_F(TourVerdicts, TablesAndPictureCoverEveryStyle) {
   }
   const QImage sheet(QString::fromStdString((folder_->path() / "verdicts.png").string()));
   const int columns = static_cast<int>(styles_.size() * kStarts.size());
-  const tour::SheetLayout layout{kPicture, columns * kMethods, columns};
-  ASSERT_EQ(sheet.size(), layout.size());
+  const tour::SheetLayout layout{kPicture.width(), kPicture.height(), columns * kMethods, columns};
+  ASSERT_EQ(sheet.size(), QSize(layout.width(), layout.height()));
   // A row per method, a column per style and start: the first button's face in each cell.
   for (int method = 1; method <= kMethods; ++method) {
     for (int column = 0; column < columns; ++column) {
       const char* start = kStarts[column % kStarts.size()];
-      const QPoint face =
-          layout.pictureRect((method - 1) * columns + column).topLeft() + QPoint(12, 20);
+      const tour::Area cell = layout.pictureArea((method - 1) * columns + column);
+      const QPoint face = QPoint(cell.left, cell.top) + QPoint(12, 20);
       EXPECT_EQ(sheet.pixelColor(face) == kColorBoton,
                 kColorBotonAfter.at(start)[method - 1] == 'y')
           << "method " << method << ", column " << column;

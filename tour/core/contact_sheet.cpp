@@ -20,9 +20,9 @@ void drawCell(Picture& sheet, const Area& place, const Frame& frame, SheetPainte
   const bool fits = frame.image.width() == place.width() && frame.image.height() == place.height();
   sheet.paste(fits ? frame.image : painter.scaled(frame.image, place.width(), place.height()),
               place.left, place.top);
-  sheet.paste(painter.label(frame.title, place.width(), SheetLayout::kLabelHeight, kBackground,
-                            kLabel),
-              place.left, place.bottom);
+  sheet.paste(
+      painter.label(frame.title, place.width(), SheetLayout::kLabelHeight, kBackground, kLabel),
+      place.left, place.bottom);
   sheet.outline(place, kOutline);
 }
 

@@ -34,8 +34,7 @@ Picture Picture::copy(const Area& area) const {
 }
 
 void Picture::paste(const Picture& picture, int x, int y) {
-  const Area target =
-      Area{x, y, x + picture.width(), y + picture.height()}.intersected(bounds());
+  const Area target = Area{x, y, x + picture.width(), y + picture.height()}.intersected(bounds());
   for (int row = target.top; row < target.bottom; ++row) {
     for (int column = target.left; column < target.right; ++column) {
       set(column, row, picture.at(column - x, row - y));
@@ -53,7 +52,9 @@ void Picture::outline(const Area& area, Rgb colour) {
 }
 
 bool Picture::samePixels(const Picture& other, const Area& area) const {
-  const Area clipped = area.intersected(bounds()).intersected(other.bounds());
+  // A picture that was never taken, or of another window size, shows nothing alike.
+  if (width_ != other.width_ || height_ != other.height_) return false;
+  const Area clipped = area.intersected(bounds());
   for (int y = clipped.top; y < clipped.bottom; ++y) {
     for (int x = clipped.left; x < clipped.right; ++x) {
       if (at(x, y) != other.at(x, y)) return false;

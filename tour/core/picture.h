@@ -59,7 +59,7 @@ class Picture {
   void paste(const Picture& picture, int x, int y);
   // A one-pixel outline just outside `area`.
   void outline(const Area& area, Rgb colour);
-  // Whether both pictures hold the same pixels in `area` (clipped to both).
+  // Whether both pictures, of one size, hold the same pixels in `area` (clipped to them).
   bool samePixels(const Picture& other, const Area& area) const;
   // How many pixels differ; pictures of different sizes differ everywhere.
   int differingPixels(const Picture& other) const;

@@ -112,10 +112,10 @@ std::string caseWords(const CaseVerdict& verdict, const std::set<Rgb>& standard)
   const std::vector<Look> looks = looksOf(verdict, standard);
   std::vector<std::string> parts;
   for (const Look& look : looks) {
-    parts.push_back(looks.size() == 1 ? look.words()
-                                      : std::to_string(look.count) + " of " +
-                                            std::to_string(verdict.buttons.size()) + ": " +
-                                            look.words());
+    parts.push_back(looks.size() == 1
+                        ? look.words()
+                        : std::to_string(look.count) + " of " +
+                              std::to_string(verdict.buttons.size()) + ": " + look.words());
   }
   if (verdict.refused > 0) parts.push_back(std::to_string(verdict.refused) + " calls refused");
   return joined(parts, "; ");
@@ -136,8 +136,7 @@ std::string styleTable(const std::vector<CaseVerdict>& verdicts, const std::stri
   return text + '\n';
 }
 
-std::string methodList(const std::vector<CaseVerdict>& group,
-                       bool (*holds)(const ButtonVerdict&)) {
+std::string methodList(const std::vector<CaseVerdict>& group, bool (*holds)(const ButtonVerdict&)) {
   std::vector<std::string> methods;
   for (const CaseVerdict& verdict : group) {
     bool all = !verdict.buttons.empty();
@@ -165,9 +164,9 @@ std::string pressSection(const Press& press) {
   text += row({"Button", "Style", "Appearance", "BackColor", "ForeColor", "Painted", "ColorBoton"});
   text += "|---|---|---|---|---|---|---|\n";
   for (const ButtonState& state : press.buttons) {
-    text += row({state.button, number(state.style), number(state.appearance),
-                 colour(state.backColor), colour(state.foreColor), hexColour(state.painted),
-                 yesNo(state.colorBoton)});
+    text +=
+        row({state.button, number(state.style), number(state.appearance), colour(state.backColor),
+             colour(state.foreColor), hexColour(state.painted), yesNo(state.colorBoton)});
   }
   return text + '\n';
 }
@@ -201,13 +200,13 @@ std::string verdictsCsv(const std::vector<CaseVerdict>& verdicts) {
       "refused\n";
   for (const CaseVerdict& verdict : verdicts) {
     for (const ButtonVerdict& button : verdict.buttons) {
-      text += joined({csvField(verdict.style), startName(verdict.start),
-                      std::to_string(verdict.method), button.button, hexColour(button.face),
-                      hexColour(button.text), yesNo(button.colorBoton()),
-                      fixed(button.contrast, 2), yesNo(button.readable()),
-                      yesNo(button.shownBeforeReturn), std::to_string(verdict.refused)},
-                     ",") +
-              '\n';
+      text +=
+          joined({csvField(verdict.style), startName(verdict.start), std::to_string(verdict.method),
+                  button.button, hexColour(button.face), hexColour(button.text),
+                  yesNo(button.colorBoton()), fixed(button.contrast, 2), yesNo(button.readable()),
+                  yesNo(button.shownBeforeReturn), std::to_string(verdict.refused)},
+                 ",") +
+          '\n';
     }
   }
   return text;

@@ -14,13 +14,15 @@ std::string hexColour(Rgb colour) {
 // Not printf: the host's toolkit may have set a locale with a decimal comma.
 std::string fixed(double value, int decimals) {
   char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+  const auto end =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
   return std::string(text, end.ptr);
 }
 
 std::string colourValue(std::int32_t value) {
   char text[16];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(static_cast<std::uint32_t>(value)));
+  std::snprintf(text, sizeof text, "0x%08X",
+                static_cast<unsigned>(static_cast<std::uint32_t>(value)));
   return text;
 }
 

@@ -24,10 +24,9 @@ std::vector<Frame> numbered(std::vector<Frame> frames) {
 bool writeTour(StagedOutput& output, const TourResult& result, const std::string& table,
                SheetPainter& painter) {
   return output.writePng("tour.png", contactSheet(result.frames, kSheetColumns, painter)) &&
-         output.writePng("method9.png",
-                         contactSheet(numbered(result.yields),
-                                      static_cast<int>(result.yields.size()), painter,
-                                      kStripScale)) &&
+         output.writePng("method9.png", contactSheet(numbered(result.yields),
+                                                     static_cast<int>(result.yields.size()),
+                                                     painter, kStripScale)) &&
          output.writeText("tour.md", table);
 }
 
@@ -44,8 +43,9 @@ int runInto(TourHost& host, SheetPainter& painter, const std::string& folder,
   StagedOutput output(folder);
   if (!output.ready()) return complain(err, kUnusable, output.error());
   const std::string style = host.styleName();
-  const TourResult result =
-      runTour(host, [&](const Press& press) { err << "skinbench-tour: " << pressLine(press) << std::endl; });
+  const TourResult result = runTour(host, [&](const Press& press) {
+    err << "skinbench-tour: " << pressLine(press) << std::endl;
+  });
   const std::string table = tourMarkdown(result, style);
   const std::vector<CaseVerdict> verdicts =
       runVerdicts(host, verdictStyles, [&](const std::vector<CaseVerdict>& group) {

@@ -86,8 +86,8 @@ class PressTour {
   ButtonState stateOf(host::ControlRef button, const Picture& frame) {
     host::FormsHost& host = window_->host();
     ButtonState state;
-    state.button =
-        "Command1(" + indexOf(*window_, button) + ") " + host::toUtf8(readText(host, button, u"Caption"));
+    state.button = "Command1(" + indexOf(*window_, button) + ") " +
+                   host::toUtf8(readText(host, button, u"Caption"));
     state.style = readNumber(host, button, u"Style");
     state.appearance = readNumber(host, button, u"Appearance");
     state.backColor = readNumber(host, button, u"BackColor");
@@ -198,9 +198,10 @@ Picture checkedReadBack(FormWindow& window, const std::string& platform) {
   if (agreed) return shown;
   if (shown.width() != painted.width() || shown.height() != painted.height()) {
     // The offscreen platform does so at a scale factor other than 1.
-    throw ReadBackError("the " + platform + " platform reads back " + std::to_string(shown.width()) +
-                        "x" + std::to_string(shown.height()) + " of the window's " +
-                        std::to_string(painted.width()) + "x" + std::to_string(painted.height()) +
+    throw ReadBackError("the " + platform + " platform reads back " +
+                        std::to_string(shown.width()) + "x" + std::to_string(shown.height()) +
+                        " of the window's " + std::to_string(painted.width()) + "x" +
+                        std::to_string(painted.height()) +
                         " pixels, so its pixels cannot be read back reliably; nothing was written");
   }
   throw ReadBackError(std::to_string(shown.differingPixels(painted)) + " of the window's " +

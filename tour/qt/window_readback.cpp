@@ -1,4 +1,7 @@
-#include "tour/window_readback.h"
+#include "tour/qt/window_readback.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 
 #include <QDeadlineTimer>
 #include <QEvent>
@@ -9,43 +12,13 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "tour/tour_run.h"
-
-namespace tour {
+namespace tour::qt {
 namespace {
 
-// How long a window system may take to map, activate and paint a window. A window manager
-// does it in milliseconds; this is for a loaded machine.
-constexpr int kPatienceMs = 5000;
 constexpr int kPollMs = 10;
 
 QString platform() {
   return QGuiApplication::platformName();
-}
-
-// Runs the event loop until `done` holds or the patience runs out; says whether it held.
-template <typename Done>
-bool waitFor(const Done& done) {
-  const QDeadlineTimer deadline(kPatienceMs);
-  while (!done()) {
-    if (deadline.hasExpired()) return false;
-    QEventLoop pause;
-    QTimer::singleShot(kPollMs, &pause, &QEventLoop::quit);
-    pause.exec();
-  }
-  return true;
-}
-
-QImage comparable(const QImage& image) {
-  return image.convertToFormat(QImage::Format_RGB32);
-}
-
-int differingPixels(const QImage& first, const QImage& second) {
-  int differing = 0;
-  for (int y = 0; y < first.height(); ++y) {
-    for (int x = 0; x < first.width(); ++x) differing += first.pixel(x, y) != second.pixel(x, y);
-  }
-  return differing;
 }
 
 // Keeps the pointer and the keyboard away from a window: a button under the pointer, or one the
@@ -88,6 +61,24 @@ class InputShield : public QObject {
 
 }  // namespace
 
+void settle() {
+  QCoreApplication::sendPostedEvents();
+  QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher();
+  for (int round = 0; round < 100 && dispatcher->processEvents(QEventLoop::AllEvents); ++round) {
+  }
+}
+
+bool waitFor(const std::function<bool()>& done) {
+  const QDeadlineTimer deadline(kPatienceMs);
+  while (!done()) {
+    if (deadline.hasExpired()) return false;
+    QEventLoop pause;
+    QTimer::singleShot(kPollMs, &pause, &QEventLoop::quit);
+    pause.exec();
+  }
+  return true;
+}
+
 void showActive(QWidget& window) {
   window.winId();  // makes the window, so that the shield is in place before it shows
   // Owned by the window, so it guards it as long as the window lives.
@@ -121,40 +112,6 @@ QImage readBack(QWidget& window) {
   return image;
 }
 
-QImage checkedReadBack(QWidget& window) {
-  QImage shown;
-  QImage painted;
-  const bool agreed = waitFor([&] {
-    settle();
-    shown = comparable(readBack(window));
-    painted = comparable(window.grab().toImage());
-    return shown == painted;
-  });
-  if (!agreed && shown.size() != painted.size()) {
-    // The offscreen platform does so at a scale factor other than 1.
-    throw ReadBackError(QStringLiteral("the %1 platform reads back %2x%3 of the window's %4x%5 "
-                                       "pixels, so its pixels cannot be read back reliably; "
-                                       "nothing was written")
-                            .arg(platform())
-                            .arg(shown.width())
-                            .arg(shown.height())
-                            .arg(painted.width())
-                            .arg(painted.height())
-                            .toStdString());
-  }
-  if (!agreed) {
-    throw ReadBackError(
-        QStringLiteral("%1 of the window's %2 pixels as read back on the %3 platform differ from "
-                       "what was painted: it is covered, unmapped or off the screen, so its "
-                       "pixels cannot be read back reliably; nothing was written")
-            .arg(differingPixels(shown, painted))
-            .arg(painted.width() * painted.height())
-            .arg(platform())
-            .toStdString());
-  }
-  return shown;
-}
-
 ReadBackWatch::ReadBackWatch(QWidget& window) : window_(window) {
   window.windowHandle()->installEventFilter(this);
 }
@@ -166,16 +123,10 @@ bool ReadBackWatch::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-void ReadBackWatch::check() const {
-  QString disturbance = disturbance_;
-  if (disturbance.isEmpty() && !window_.isActiveWindow()) {
-    disturbance = QStringLiteral("the window lost the activation");
-  }
-  if (disturbance.isEmpty()) return;
-  throw ReadBackError(QStringLiteral("%1 while a method ran on the %2 platform, so what it showed "
-                                     "meanwhile cannot be read back reliably; nothing was written")
-                          .arg(disturbance, platform())
-                          .toStdString());
+std::optional<std::string> ReadBackWatch::disturbance() const {
+  if (!disturbance_.isEmpty()) return disturbance_.toStdString();
+  if (!window_.isActiveWindow()) return "the window lost the activation";
+  return std::nullopt;
 }
 
-}  // namespace tour
+}  // namespace tour::qt

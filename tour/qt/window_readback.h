@@ -3,18 +3,25 @@
 #include <QImage>
 #include <QObject>
 #include <QString>
-#include <stdexcept>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "tour/core/tour_host.h"
 
 class QWidget;
 
-namespace tour {
+namespace tour::qt {
 
-// The window's pixels cannot be read back as the window system shows them. Verdicts read off
-// such pixels would be wrong, so the tour stops instead.
-class ReadBackError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+// How long a window system may take to map, activate and paint a window. A window manager
+// does it in milliseconds; this is for a loaded machine.
+inline constexpr int kPatienceMs = 5000;
+
+// Runs every event that is waiting, painting included, until none is left.
+void settle();
+
+// Runs the event loop until `done` holds or the patience runs out; says whether it held.
+bool waitFor(const std::function<bool()>& done);
 
 // Shows `window`, asks for it to become the active window, as a new window on a desktop does,
 // and keeps the user's pointer and keys from it, so that the pointer's place or a key pressed
@@ -27,19 +34,14 @@ void showActive(QWidget& window);
 // ReadBackError where the platform cannot read a window back.
 QImage readBack(QWidget& window);
 
-// readBack() once every pending paint is done, checked against a fresh render of the window.
-// While they differ it waits (bounded) for painting to catch up; when they never agree, the
-// window is covered, unmapped or off the screen, and it throws ReadBackError.
-QImage checkedReadBack(QWidget& window);
-
 // Watches a window between two checked read-backs for what could spoil a read-back taken in
 // between without showing in either: the window losing part of its contents (the window system
 // asks for a repaint) or losing the activation.
 class ReadBackWatch : public QObject {
  public:
   explicit ReadBackWatch(QWidget& window);
-  // Throws ReadBackError when anything of the kind happened since the watch began.
-  void check() const;
+  // What happened since the watch began, in a few words; nothing when the window stayed sound.
+  std::optional<std::string> disturbance() const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,4 +51,4 @@ class ReadBackWatch : public QObject {
   QString disturbance_;
 };
 
-}  // namespace tour
+}  // namespace tour::qt

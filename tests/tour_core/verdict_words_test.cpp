@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "tour/core/reports.h"
+
+namespace tour {
+namespace {
+
+constexpr Rgb kSteelBlue = rgbOf(70, 130, 180);
+constexpr Rgb kGrey = rgbOf(240, 240, 240);
+
+ButtonVerdict button(int index, Rgb face, Rgb text, double contrast, bool atOnce, bool unchanged) {
+  return {"Command1(" + std::to_string(index) + ")", face, text, contrast, atOnce, unchanged};
+}
+
+CaseVerdict verdict(Start start, int method, std::vector<ButtonVerdict> buttons, int refused = 0) {
+  std::string title = "T";
+  title += std::to_string(method);
+  return {"Win, style", "offscreen", start, method, title, buttons, refused, {}};
+}
+
+// Method 1 turns two of three buttons steel blue; method 10 from the standard start gives the
+// standard faces the table names as such.
+std::vector<CaseVerdict> verdicts() {
+  const ButtonVerdict standard = button(2, kGrey, rgbOf(3, 3, 3), 16.0, false, true);
+  return {
+      verdict(Start::Skinned, 1,
+              {button(0, kSteelBlue, rgbOf(250, 250, 250), 4.1, true, false),
+               button(1, kSteelBlue, 0xffffff, 4.12, true, false), standard},
+              2),
+      verdict(Start::Standard, 1, {button(0, 0x123456, 0x808080, 2.0, false, false)}),
+      verdict(Start::Skinned, 10, {standard}),
+      verdict(Start::Standard, 10, {standard}),
+  };
+}
+
+TEST(VerdictWords, SayWhatAPersonSeesPerMethodAndStart) {
+  const std::string summary = verdictsSummary(verdicts());
+  EXPECT_NE(summary.find("## Win, style style on the offscreen platform\n"), std::string::npos);
+  EXPECT_NE(summary.find("| T1 | 2 of 3: steel blue, white text: unreadable (4.10 to 4.12:1), "
+                         "shown at once; 1 of 3: standard face, black text: readable (16.00:1), "
+                         "no change; 2 calls refused | face #123456, text #808080: unreadable "
+                         "(2.00:1), shown after the handler |\n"),
+            std::string::npos)
+      << summary;
+  EXPECT_EQ(progressLine({verdicts()[0], verdicts()[2]}),
+            "verdicts for Win, style from skinned: ColorBoton after none; readable after 10; "
+            "shown before the handler returned after none (2 refused)");
+}
+
+TEST(VerdictWords, WriteOneCsvRowPerButtonWithTheStyleQuoted) {
+  const std::string csv = verdictsCsv({verdicts()[0]});
+  EXPECT_EQ(csv.substr(0, csv.find('\n') + 1),
+            "style,start,method,button,face,text,colorboton,contrast,readable,"
+            "shown_before_return,refused\n");
+  EXPECT_NE(csv.find("\n\"Win, style\",skinned,1,Command1(0),#4682b4,#fafafa,yes,4.10,no,yes,2\n"),
+            std::string::npos)
+      << csv;
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 4);
+}
+
+}  // namespace
+}  // namespace tour
