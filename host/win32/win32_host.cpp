@@ -120,14 +120,16 @@ void Win32Host::setCaption(FormRef form, TextView caption) {
 }
 
 void Win32Host::setBackColor(FormRef form, ColorValue color) {
-  Form& target = formOf(form);
-  try {
-    resolveColor(color);
-  } catch (const HostError& error) {
-    throw HostError(error.code(), toUtf8(target.name) + ".BackColor: " + error.what());
-  }
-  target.backColor = color;
-  RedrawWindow(target.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  guarded([&] {
+    Form& target = formOf(form);
+    try {
+      resolveColor(color);
+    } catch (const HostError& error) {
+      throw HostError(error.code(), toUtf8(target.name) + ".BackColor: " + error.what());
+    }
+    target.backColor = color;
+    RedrawWindow(target.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  });
 }
 
 ControlCollection Win32Host::controls(FormRef form) {
