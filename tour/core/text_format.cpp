@@ -26,6 +26,10 @@ std::string colourValue(std::int32_t value) {
   return text;
 }
 
+std::string yesNo(bool value) {
+  return value ? "yes" : "no";
+}
+
 std::string joined(const std::vector<std::string>& parts, const std::string& separator) {
   std::string text;
   for (std::size_t at = 0; at < parts.size(); ++at) {

@@ -14,6 +14,7 @@ std::string hexColour(Rgb colour);
 std::string fixed(double value, int decimals);
 // A colour value as its 32 bits in hex: 0x00B48246, 0x8000000F.
 std::string colourValue(std::int32_t value);
+std::string yesNo(bool value);
 std::string joined(const std::vector<std::string>& parts, const std::string& separator);
 
 }  // namespace tour

@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <string>
 #include <vector>
 
@@ -43,6 +46,17 @@ void defaultToOffscreen(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
+// Every read-back and rendering of a window becomes a fresh picture of a few hundred kilobytes,
+// hundreds of them in a run. glibc would map each one afresh and hand it back on release, paying a
+// page fault for every page every time, which costs as much as the tour's own work; kept in the
+// heap, the same memory serves picture after picture.
+void keepPicturesInTheHeap() {
+#ifdef __GLIBC__
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
+}
+
 std::vector<std::string> utf8(const QStringList& texts) {
   std::vector<std::string> converted;
   for (const QString& text : texts) converted.push_back(text.toStdString());
@@ -58,6 +72,7 @@ std::string joined(const std::vector<std::string>& names) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  keepPicturesInTheHeap();
   std::vector<std::string> arguments;
   for (int at = 0; at < argc; ++at)
     arguments.push_back(QString::fromLocal8Bit(argv[at]).toStdString());
