@@ -3,7 +3,6 @@
 #include <chrono>
 #include <optional>
 #include <string>
-#include <type_traits>
 
 #include "host/error.h"
 #include "host/win32/convert.h"
@@ -11,6 +10,7 @@
 #include "testbench/form1.h"
 #include "tour/core/capturing_host.h"
 #include "tour/win32/screen_pixels.h"
+#include "tour/win32/window_watch.h"
 
 namespace testbench {
 
@@ -52,55 +52,11 @@ Area toArea(const RECT& rect) {
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// Whether the window system has the window where it can be seen whole: the foreground window,
-// shown, not minimised, its client area inside the screen.
-std::optional<std::string> unseenBecause(HWND window) {
-  if (!IsWindowVisible(window)) return "the window is hidden";
-  if (IsIconic(window)) return "the window is minimised";
-  if (GetForegroundWindow() != window) return "the window is not the foreground window";
-  RECT client{};
-  GetClientRect(window, &client);
-  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  const RECT screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                    GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                    GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-  if (client.left < screen.left || client.top < screen.top || client.right > screen.right ||
-      client.bottom > screen.bottom) {
-    return "the window is partly off the screen";
-  }
-  return std::nullopt;
-}
-
-// The one window being watched, and what the thread's messages told of it meanwhile.
-struct Watch {
-  HWND window = nullptr;
-  std::optional<std::string> disturbance;
-};
-Watch* watch = nullptr;
-
-LRESULT CALLBACK watchMessages(int code, WPARAM w, LPARAM l) {
-  const auto* sent = reinterpret_cast<const CWPSTRUCT*>(l);
-  if (code == HC_ACTION && watch && sent->hwnd == watch->window && !watch->disturbance) {
-    if (sent->message == WM_ACTIVATE && LOWORD(sent->wParam) == WA_INACTIVE) {
-      watch->disturbance = "the window lost the activation";
-    } else if (sent->message == WM_SIZE && sent->wParam == SIZE_MINIMIZED) {
-      watch->disturbance = "the window was minimised";
-    }
-  }
-  return CallNextHookEx(nullptr, code, w, l);
-}
-
-struct HookRelease {
-  void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
-};
-using Hook = std::unique_ptr<std::remove_pointer_t<HHOOK>, HookRelease>;
-
 class Win32FormWindow final : public FormWindow {
  public:
   Win32FormWindow(ControlLook look, std::function<void()> afterYield)
       : host_(look), capturing_(host_) {
     host_.setRefusalObserver([this](const host::HostError&) { ++refused_; });
-    host_.setErrorReporter([](host::Event, host::TextView, const host::HostError&) {});
     if (afterYield) capturing_.setAfterYield(std::move(afterYield));
     host::Project project = testbench::ProyectoForm1();
     project.createCode = [this](host::FormsHost&, host::FormRef form) {
@@ -178,23 +134,8 @@ class Win32FormWindow final : public FormWindow {
     return shown;
   }
 
-  void beginWatch() override {
-    watch_ = {window_, std::nullopt};
-    watch = &watch_;
-    if (!hook_) {
-      hook_.reset(SetWindowsHookExW(WH_CALLWNDPROC, watchMessages, nullptr, GetCurrentThreadId()));
-    }
-  }
-
-  std::optional<std::string> disturbance() override {
-    if (!hook_) return "the window's messages could not be watched";
-    if (!watch_.disturbance) watch_.disturbance = unseenBecause(window_);
-    return watch_.disturbance;
-  }
-
-  ~Win32FormWindow() override {
-    if (watch == &watch_) watch = nullptr;
-  }
+  void beginWatch() override { watch_.begin(window_); }
+  std::optional<std::string> disturbance() override { return watch_.disturbance(); }
 
   Area areaOf(host::ControlRef control) override {
     RECT place{};
@@ -268,8 +209,7 @@ class Win32FormWindow final : public FormWindow {
   HWND window_ = nullptr;
   HWND probar_ = nullptr;
   int refused_ = 0;
-  Watch watch_;
-  Hook hook_;
+  WindowWatch watch_;
 };
 
 }  // namespace

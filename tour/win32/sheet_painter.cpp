@@ -4,67 +4,23 @@
 #include "host/win32/convert.h"
 #include "host/win32/dpi.h"
 #include "host/win32/gdi.h"
+#include "tour/win32/dib.h"
 
 namespace tour::win32 {
 namespace {
 
-using host::win32::Bitmap;
-using host::win32::MemoryDc;
 using host::win32::Selection;
 
 COLORREF colourRefOf(Rgb colour) {
   return RGB(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
-// A top-down 32-bit bitmap of `width` x `height` selected into a memory device context.
-class Surface {
- public:
-  Surface(int width, int height) : width_(width), height_(height), dc_(nullptr) {
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    bitmap_.reset(CreateDIBSection(dc_.get(), &format, DIB_RGB_COLORS, &bits_, nullptr, 0));
-    if (bitmap_) selected_ = SelectObject(dc_.get(), bitmap_.get());
-  }
-  ~Surface() {
-    if (selected_) SelectObject(dc_.get(), selected_);
-  }
-  Surface(const Surface&) = delete;
-  Surface& operator=(const Surface&) = delete;
-
-  bool ready() const { return dc_.get() && bits_ && selected_; }
-  HDC dc() const { return dc_.get(); }
-  std::uint32_t* bits() const { return static_cast<std::uint32_t*>(bits_); }
-
-  void fill(const Picture& picture) const {
-    std::uint32_t* pixel = bits();
-    for (int y = 0; y < height_; ++y) {
-      for (int x = 0; x < width_; ++x) *pixel++ = picture.at(x, y);
-    }
-  }
-  Picture picture() const {
-    GdiFlush();
-    Picture picture(width_, height_);
-    const std::uint32_t* pixel = bits();
-    for (int y = 0; y < height_; ++y) {
-      for (int x = 0; x < width_; ++x) picture.set(x, y, *pixel++ & 0xffffffu);
-    }
-    return picture;
-  }
-
- private:
-  int width_, height_;
-  MemoryDc dc_;
-  Bitmap bitmap_;
-  void* bits_ = nullptr;
-  HGDIOBJ selected_ = nullptr;
-};
-
 }  // namespace
 
 Picture GdiSheetPainter::label(const std::string& text, int width, int height, Rgb background,
                                Rgb ink) {
   Picture band(width, height, background);
-  const Surface surface(width, height);
+  const Dib surface(width, height);
   if (!surface.ready()) return band;
   surface.fill(band);
   const host::win32::Font font = host::win32::messageFont(96);
@@ -79,8 +35,8 @@ Picture GdiSheetPainter::label(const std::string& text, int width, int height, R
 }
 
 Picture GdiSheetPainter::scaled(const Picture& picture, int width, int height) {
-  const Surface from(picture.width(), picture.height());
-  const Surface to(width, height);
+  const Dib from(picture.width(), picture.height());
+  const Dib to(width, height);
   if (!from.ready() || !to.ready()) return Picture(width, height);
   from.fill(picture);
   SetStretchBltMode(to.dc(), HALFTONE);
