@@ -1,4 +1,5 @@
-# The Windows zip: skinbench.exe, the licence and the README, one zip per architecture
+# The Windows zip: skinbench.exe, skinbench-tour.exe beside it, the licence and the README, one
+# zip per architecture
 # (skinbench-1.0.0.0-win32.zip, skinbench-1.0.0.0-win64.zip).
 # README.txt is made from README.md at build time: the sections a Windows user needs, as plain
 # text with CRLF line endings (cmake/readme_text.cmake). It is part of building skinbench, so
@@ -12,10 +13,12 @@ add_custom_command(
   COMMENT "Making README.txt from README.md"
   VERBATIM)
 add_custom_target(readme_text ALL DEPENDS ${readme_text})
-if(TARGET skinbench)
-  add_dependencies(skinbench readme_text)
-  install(TARGETS skinbench RUNTIME DESTINATION .)
-endif()
+foreach(program skinbench skinbench-tour)
+  if(TARGET ${program})
+    add_dependencies(${program} readme_text)
+    install(TARGETS ${program} RUNTIME DESTINATION .)
+  endif()
+endforeach()
 # Named .txt, so that a double click opens them on Windows.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${readme_text} DESTINATION .)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds skinbench.exe for Windows with Debian's MinGW-w64 cross compilers: 32-bit into
-# build-windows-x86/, 64-bit into build-windows-x64/, and a zip of each (skinbench.exe,
-# LICENSE.txt, README.txt) beside them.
+# Builds skinbench.exe and skinbench-tour.exe for Windows with Debian's MinGW-w64 cross
+# compilers: 32-bit into build-windows-x86/, 64-bit into build-windows-x64/, and a zip of each
+# (skinbench.exe, skinbench-tour.exe, LICENSE.txt, README.txt) beside them.
 # Usage: scripts/windows.sh [--run]
 #   --run  then starts the 64-bit build under Wine, in a virtual X server of its own when there
 #          is no display; it ends when the window is closed.
@@ -26,9 +26,11 @@ for arch in x86 x64; do
   build=$root/build-windows-$arch
   echo "== Windows $arch: $build"
   cmake --preset "windows-$arch" "${configure[@]}" >/dev/null
-  cmake --build "$build" --target skinbench
+  cmake --build "$build" --target skinbench skinbench-tour
   (cd "$build" && cpack -G ZIP -B "$build" >/dev/null)
-  echo "   $build/app/skinbench.exe: $(stat -c %s "$build/app/skinbench.exe") bytes"
+  for exe in app/skinbench.exe tour/win32/skinbench-tour.exe; do
+    echo "   $build/$exe: $(stat -c %s "$build/$exe") bytes"
+  done
   echo "   $(ls "$build"/skinbench-*-win*.zip)"
 done
 

@@ -1,6 +1,7 @@
 // The form's window: building it and its controls, its window procedure, and the message
 // dispatch shared by the event loop and the yield.
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include "host/member_calls.h"
@@ -80,7 +81,11 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   applyFormGeometry(*form);
   forms_.push_back(std::move(form));
   Form& made = *forms_.back();
-  for (const ControlDefinition& item : definition.controls) createControl(made, item);
+  {
+    std::optional<ThemedControls::Scope> themed;
+    if (themed_) themed.emplace(*themed_);
+    for (const ControlDefinition& item : definition.controls) createControl(made, item);
+  }
   threadTabOrder(made);
   return made.ref;
 }

@@ -7,7 +7,8 @@
 
 namespace host::win32 {
 
-Win32Host::Win32Host() {
+Win32Host::Win32Host(ControlLook look)
+    : themed_(look == ControlLook::Themed ? std::make_unique<ThemedControls>() : nullptr) {
   reportError_ = [this](Event event, TextView source, const HostError& error) {
     reportToStandardErrorAndDebugger(applicationName_, event, source, error);
   };
@@ -24,6 +25,10 @@ Win32Host::~Win32Host() {
 
 void Win32Host::setErrorReporter(ErrorReporter reporter) {
   reportError_ = std::move(reporter);
+}
+
+void Win32Host::setRefusalObserver(std::function<void(const HostError&)> observer) {
+  observeRefusal_ = std::move(observer);
 }
 
 void Win32Host::setClosedHandler(std::function<void(FormRef)> closed) {
@@ -76,6 +81,16 @@ void Win32Host::refuse(ErrorCode code, const std::string& message) const {
   throw HostError(code, message);
 }
 
+template <class F>
+auto Win32Host::guarded(F&& operation) const -> decltype(operation()) {
+  try {
+    return operation();
+  } catch (const HostError& error) {
+    if (observeRefusal_) observeRefusal_(error);
+    throw;
+  }
+}
+
 HWND Win32Host::window(FormRef form) const {
   return formOf(form).window;
 }
@@ -105,20 +120,24 @@ ControlRef Win32Host::control(FormRef form, TextView name,
 // back; that is accepted: the event carries no text, a client that hears both reads the same new
 // name, and telling the systems apart would make the host behave differently on each.
 void Win32Host::setCaption(FormRef form, TextView caption) {
-  const HWND window = formOf(form).window;
-  setWindowText(window, Text(caption));
-  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_WINDOW, CHILDID_SELF);
+  guarded([&] {
+    const HWND window = formOf(form).window;
+    setWindowText(window, Text(caption));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_WINDOW, CHILDID_SELF);
+  });
 }
 
 void Win32Host::setBackColor(FormRef form, ColorValue color) {
-  Form& target = formOf(form);
-  try {
-    resolveColor(color);
-  } catch (const HostError& error) {
-    throw HostError(error.code(), toUtf8(target.name) + ".BackColor: " + error.what());
-  }
-  target.backColor = color;
-  RedrawWindow(target.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  guarded([&] {
+    Form& target = formOf(form);
+    try {
+      resolveColor(color);
+    } catch (const HostError& error) {
+      throw HostError(error.code(), toUtf8(target.name) + ".BackColor: " + error.what());
+    }
+    target.backColor = color;
+    RedrawWindow(target.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  });
 }
 
 ControlCollection Win32Host::controls(FormRef form) {
@@ -147,19 +166,19 @@ void Win32Host::advance(Enumerator& enumerator) {
 
 Text Win32Host::typeName(ControlRef control) {
   if (control.empty()) return {};
-  return controlOf(control).typeName;
+  return guarded([&] { return controlOf(control).typeName; });
 }
 
 Value Win32Host::getProperty(ControlRef ref, TextView name) {
-  return getMember(controlOf(ref), name);
+  return guarded([&] { return getMember(controlOf(ref), name); });
 }
 
 void Win32Host::setProperty(ControlRef ref, TextView name, const Value& value) {
-  setMember(controlOf(ref), name, value);
+  guarded([&] { setMember(controlOf(ref), name, value); });
 }
 
 void Win32Host::callMethod(ControlRef ref, TextView name, std::span<const Value> arguments) {
-  callMember(controlOf(ref), name, arguments);
+  guarded([&] { callMember(controlOf(ref), name, arguments); });
 }
 
 ColorValue Win32Host::rgb(int red, int green, int blue) {

@@ -9,6 +9,7 @@
 #include "host/forms_host.h"
 #include "host/project.h"
 #include "host/win32/control.h"
+#include "host/win32/control_look.h"
 #include "host/win32/members.h"
 
 namespace host::win32 {
@@ -18,7 +19,9 @@ namespace host::win32 {
 // the form's definition. Everything runs on the thread that created the host.
 class Win32Host final : public FormsHost {
  public:
-  Win32Host();
+  // `look` is how the platform draws the controls of every form this host creates; themed throws
+  // std::runtime_error where the system cannot give the visual-styles controls.
+  explicit Win32Host(ControlLook look = ControlLook::Classic);
   ~Win32Host() override;
   Win32Host(const Win32Host&) = delete;
   Win32Host& operator=(const Win32Host&) = delete;
@@ -37,6 +40,9 @@ class Win32Host final : public FormsHost {
   // where one is attached and always to the debugger's output. The window stays usable.
   using ErrorReporter = std::function<void(Event, TextView source, const HostError&)>;
   void setErrorReporter(ErrorReporter reporter);
+  // Called with every refusal of a call the program makes through the forms host, before the
+  // error goes to the caller: tools count them.
+  void setRefusalObserver(std::function<void(const HostError&)> observer);
   // Called when the user closes a form's window, after it is gone.
   void setClosedHandler(std::function<void(FormRef)> closed);
   // The program's name, at the start of each error report.
@@ -88,10 +94,14 @@ class Win32Host final : public FormsHost {
   void focusFirstInTabOrder(Form& form);
   void run(Event event, TextView source, const std::function<void()>& handler);
   [[noreturn]] void refuse(ErrorCode code, const std::string& message) const;
+  template <class F>
+  auto guarded(F&& operation) const -> decltype(operation());
 
+  std::unique_ptr<ThemedControls> themed_;  // none for the classic look
   std::vector<std::unique_ptr<Form>> forms_;
   std::vector<std::unique_ptr<Control>> controls_;
   ErrorReporter reportError_;
+  std::function<void(const HostError&)> observeRefusal_;
   std::function<void(FormRef)> closed_;
   std::string applicationName_ = "skinbench";
 };

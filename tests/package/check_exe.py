@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Checks a built skinbench.exe without running it, on this machine: its headers, the DLLs it
-imports, its size, and the version record, icon group and manifest it carries.
+"""Checks a built skinbench.exe or skinbench-tour.exe without running it, on this machine: its
+headers, the DLLs it imports, its size, and the version record, icon group and manifests it
+carries.
 
 Usage: check_exe.py EXE ARCHITECTURE ICO   (ARCHITECTURE: x86 or x64; ICO: the icon file that
-app/skinbench.rc names). Prints one line per check; exit status 0 passed, 1 failed."""
+app/skinbench.rc names). The executable's name says which program it is. Prints one line per
+check; exit status 0 passed, 1 failed."""
 import re
 import struct
 import sys
@@ -12,12 +14,18 @@ ARCHITECTURES = {  # machine, optional header magic, format name
     "x86": (0x014C, 0x10B, "PE32, machine i386"),
     "x64": (0x8664, 0x20B, "PE32+, machine AMD64"),
 }
-GUI_SUBSYSTEM = 2
+GUI_SUBSYSTEM, CONSOLE_SUBSYSTEM = 2, 3
 # DLLs that every Windows since 7 ships. No C++, GCC or thread runtime DLL may appear.
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "oleacc.dll",
                "msvcrt.dll", "advapi32.dll", "shell32.dll", "ole32.dll", "oleaut32.dll",
                "uxtheme.dll", "shcore.dll", "imm32.dll", "comdlg32.dll", "version.dll"}
-MAX_SIZE = 1 << 20
+# What tells the two programs apart: the program is a windowed program under 1 MiB; the tour a
+# console program under 1.5 MiB that also carries the themed controls' manifest (number 2).
+PROGRAMS = {
+    "skinbench": (GUI_SUBSYSTEM, "GUI subsystem", 1 << 20, "1 MiB"),
+    "skinbench-tour": (CONSOLE_SUBSYSTEM, "console subsystem", 3 << 19, "1.5 MiB"),
+}
+THEMED_MANIFEST = 2
 RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 SPANISH_SPAIN = 0x0C0A
 
@@ -127,7 +135,7 @@ class Checks:
         self.failed += not ok
 
 
-def check_version(check, record):
+def check_version(check, record, program):
     key, fixed, _, _ = version_block(record)
     check(key == "VS_VERSION_INFO", "the version record is VS_VERSION_INFO", key)
     words = struct.unpack_from("<13I", fixed)
@@ -140,7 +148,7 @@ def check_version(check, record):
     check(table[0] == "0C0A04B0", "the string table is Spanish (Spain) in UTF-16", table[0])
     texts = {c[0]: c[1].decode("utf-16-le").rstrip("\0") for c in table[3] if c[2]}
     wanted = {"FileVersion": "1.00", "ProductVersion": "1.00", "ProductName": "skinbench",
-              "InternalName": "skinbench", "OriginalFilename": "skinbench.exe",
+              "InternalName": program, "OriginalFilename": program + ".exe",
               "CompanyName": "skinbench developers",
               "FileDescription": "Banco de pruebas de colores de controles"}
     check(all(texts.get(k) == v for k, v in wanted.items()), "the version texts", texts)
@@ -186,7 +194,21 @@ def check_manifest(check, resources):
           "classic controls: no visual-styles dependency")
 
 
+def check_themed_manifest(check, resources, program):
+    themed = [v for k, v in resources.items() if k[0] == RT_MANIFEST and k[1] == THEMED_MANIFEST]
+    if program == "skinbench":
+        check(not themed, "no manifest of themed controls")
+        return
+    text = themed[0].decode("utf-8", "replace") if themed else ""
+    check(re.search(r'name="Microsoft\.Windows\.Common-Controls"[^>]*version="6\.', text) is not None,
+          "the themed controls' manifest (number 2) asks for Common Controls 6")
+
+
 def main(path, architecture, ico_path):
+    program = re.sub(r"\.exe$", "", path.replace("\\", "/").rsplit("/", 1)[-1], flags=re.I)
+    if program not in PROGRAMS:
+        raise ValueError(f"not one of the project's programs: {program}")
+    subsystem, subsystem_name, max_size, max_name = PROGRAMS[program]
     data = open(path, "rb").read()
     ico = open(ico_path, "rb").read()
     machine, magic, name = ARCHITECTURES[architecture]
@@ -194,21 +216,22 @@ def main(path, architecture, ico_path):
     check = Checks()
     check(pe.machine == machine and pe.magic == magic, name,
           f"machine {pe.machine:#x}, magic {pe.magic:#x}")
-    check(pe.subsystem == GUI_SUBSYSTEM, "GUI subsystem", pe.subsystem)
+    check(pe.subsystem == subsystem, subsystem_name, pe.subsystem)
     imports = pe.imports()
     print("     imports: " + ", ".join(imports))
     check(imports and all(n.lower() in SYSTEM_DLLS for n in imports),
           "imports only DLLs that ship with Windows",
           [n for n in imports if n.lower() not in SYSTEM_DLLS])
-    check(len(data) < MAX_SIZE, f"under 1 MiB ({len(data)} bytes)", len(data))
+    check(len(data) < max_size, f"under {max_name} ({len(data)} bytes)", len(data))
     resources = pe.resources()
     versions = [(k, v) for k, v in resources.items() if k[0] == RT_VERSION]
     check(len(versions) == 1 and versions[0][0][1:] == (1, SPANISH_SPAIN),
           "one version record, number 1, Spanish (Spain)", [k for k, _ in versions])
     if versions:
-        check_version(check, versions[0][1])
+        check_version(check, versions[0][1], program)
     check_icons(check, resources, ico)
     check_manifest(check, resources)
+    check_themed_manifest(check, resources, program)
     return 1 if check.failed else 0
 
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows zip, made afresh by CPack from a built tree: its name, exactly skinbench.exe,
-# LICENSE.txt and README.txt at its top, and a README.txt that Notepad shows as meant: CRLF line
-# endings, no Markdown left over, and the sections a Windows user needs.
+# skinbench-tour.exe, LICENSE.txt and README.txt at its top, and a README.txt that Notepad shows
+# as meant: CRLF line endings, no Markdown left over, and the sections a Windows user needs.
 # Usage: check_zip.sh BUILD_DIR ZIP_NAME
 set -euo pipefail
 build=$1
@@ -16,7 +16,7 @@ fail() {
   { cat "$scratch/cpack.log" >&2; fail "cpack could not make the zip"; }
 [ -f "$scratch/$name" ] || fail "no $name; CPack made: $(ls "$scratch")"
 listing=$(cd "$scratch" && cmake -E tar tf "$name" | sort | tr '\n' ' ')
-[ "$listing" = "LICENSE.txt README.txt skinbench.exe " ] || fail "$name holds: $listing"
+[ "$listing" = "LICENSE.txt README.txt skinbench-tour.exe skinbench.exe " ] || fail "$name holds: $listing"
 
 readme=$scratch/README.txt
 (cd "$scratch" && cmake -E tar xf "$name" README.txt)

@@ -25,10 +25,12 @@ ErrorCode refusalOf(Operation operation) {
 }
 
 // The Win32 host refuses what every host of ours refuses, and a refused assignment changes
-// nothing.
+// nothing. Each refusal is told to the observer (the tour counts them).
 TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
   Form1Window form1;
   auto& host = form1.host;
+  int observed = 0;
+  host.setRefusalObserver([&](const HostError&) { ++observed; });
   const host::ControlRef aceptar = form1.control(u"Command1", 0);
   EXPECT_EQ(refusalOf([&] { host.getProperty(aceptar, u"Colour"); }), ErrorCode::UnknownMember);
   EXPECT_EQ(refusalOf([&] { host.callMethod(aceptar, u"Flash", {}); }), ErrorCode::UnknownMember);
@@ -53,6 +55,7 @@ TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
         refusalOf([&] { host.setBackColor(form1.form, static_cast<host::ColorValue>(unknown)); }),
         ErrorCode::InvalidValue);
   }
+  EXPECT_EQ(observed, 12);
   EXPECT_EQ(host.getProperty(aceptar, u"BackColor"), Value::int32(RGB(70, 130, 180)));
   EXPECT_EQ(host.getProperty(aceptar, u"ForeColor"), Value::int32(RGB(255, 255, 255)));
   EXPECT_EQ(host.getProperty(aceptar, u"Style"), Value::int16(1));

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# skinbench-tour.exe under Wine in a virtual X server with openbox.
+# Usage: tour.sh test WINE_RUN TOUR_EXE
+#          an unknown style is refused with status 2 before anything is written; both styles
+#          give the six files and 240 rows, and classic and themed tell apart at least one
+#          method; a window kept covered gives status 1 and writes nothing
+#        tour.sh run WINE_RUN TOUR_EXE OUT_DIR
+#          the whole tour into OUT_DIR (scripts/docs.sh takes the README's tables from it);
+#          exits with the tour's status
+set -euo pipefail
+mode=$1 wine_run=$2 tour=$3
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/harness.sh"
+manager_pid="" cover_pid=""
+trap 'end_process "$cover_pid"; end_process "$manager_pid"; harness_cleanup' EXIT
+
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# openbox as the Windows end-to-end test has it, and a window of class Xmessage kept in the layer
+# above every other window, full screen: the cover.
+start_window_manager() {
+  sed 's|</openbox_config>|<applications><application class="Xmessage"><layer>above</layer><fullscreen>yes</fullscreen></application></applications></openbox_config>|' \
+    "$here/../e2e_win32/openbox.xml" >"$scratch/openbox.xml"
+  openbox --config-file "$scratch/openbox.xml" >"$scratch/openbox.log" 2>&1 &
+  manager_pid=$!
+  for ((tenth = 0; tenth < 100; tenth++)); do
+    timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
+# Runs the tour into $scratch/$1 with the arguments that follow; sets status.
+run_tour() {
+  local out=$1
+  shift
+  status=0
+  "$wine_run" "$tour" --out "$(winpath "$scratch/$out")" "$@" >"$scratch/$out.stdout" \
+    2>"$scratch/$out.stderr" || status=$?
+}
+
+start_display >/dev/null
+start_window_manager
+
+if [ "$mode" = run ]; then
+  status=0
+  "$wine_run" "$tour" --out "$(winpath "$4")" >/dev/null || status=$?
+  exit "$status"
+fi
+
+step "an unknown style: status 2, one line, nothing written"
+run_tour bogus --style bogus
+[ "$status" = 2 ] || fail "status $status; $(cat "$scratch/bogus.stderr")"
+[ "$(wc -l <"$scratch/bogus.stderr")" = 1 ] || fail "not one line: $(cat "$scratch/bogus.stderr")"
+[ ! -e "$scratch/bogus" ] || fail "the folder was made"
+
+step "both styles: the six files, 240 rows, classic and themed apart"
+started=$(date +%s%N)
+run_tour both
+finished=$(date +%s%N)
+PROGRAM_LOG=$scratch/both.stderr
+[ "$status" = 0 ] || fail "status $status"
+echo "the whole tour took $(((finished - started) / 1000000)) ms under Wine"
+for file in tour.png method9.png tour.md verdicts.csv verdicts.md verdicts.png; do
+  [ -s "$scratch/both/$file" ] || fail "no $file"
+done
+python3 - "$scratch/both" <<'PYTHON' || fail "the verdicts do not hold"
+import csv, sys
+from pathlib import Path
+folder = Path(sys.argv[1])
+rows = list(csv.DictReader(open(folder / "verdicts.csv", newline="")))
+assert len(rows) == 240, f"{len(rows)} rows"
+by_style = {s: {(r["start"], r["method"], r["button"]): (r["face"], r["text"])
+                for r in rows if r["style"] == s} for s in ("classic", "themed")}
+assert all(len(v) == 120 for v in by_style.values()), {k: len(v) for k, v in by_style.items()}
+differ = sorted({(k[0], int(k[1])) for k in by_style["classic"]
+                 if by_style["classic"][k] != by_style["themed"][k]})
+assert differ, "classic and themed show the same on every button"
+print("classic and themed differ after", ", ".join(f"method {m} from {s}" for s, m in differ))
+markdown = (folder / "verdicts.md").read_text()
+for style in ("classic", "themed"):
+    assert f"## {style} style on the Wine " in markdown, f"no heading for {style}"
+PYTHON
+
+step "a window kept covered: status 1, nothing written"
+xmessage -geometry 1024x768+0+0 "cover" >"$scratch/cover.log" 2>&1 &
+cover_pid=$!
+run_tour covered
+PROGRAM_LOG=$scratch/covered.stderr
+[ "$status" = 1 ] || fail "status $status"
+tail -n 1 "$scratch/covered.stderr"
+[ ! -e "$scratch/covered" ] || fail "something was written: $(ls -A "$scratch/covered")"
+echo "PASSED"

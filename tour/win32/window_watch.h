@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <type_traits>
+
+#include "host/win32/windows_api.h"
+
+namespace tour::win32 {
+
+// Why the window system does not have `window` where it can be seen whole, or nothing when it
+// does: shown, not minimised, the foreground window, its client area inside the screen.
+std::optional<std::string> unseenBecause(HWND window);
+
+// Watches a window, from begin() on, through the messages its thread sends it, for what could
+// spoil a read-back between two checked ones: losing the activation, being minimised. One
+// window at a time per thread.
+class WindowWatch {
+ public:
+  WindowWatch() = default;
+  ~WindowWatch();
+  WindowWatch(const WindowWatch&) = delete;
+  WindowWatch& operator=(const WindowWatch&) = delete;
+
+  void begin(HWND window);
+  // What happened since begin(), or what is wrong with the window now; nothing when it stayed
+  // sound.
+  std::optional<std::string> disturbance();
+
+ private:
+  static LRESULT CALLBACK watchMessages(int code, WPARAM w, LPARAM l);
+
+  struct HookRelease {
+    void operator()(HHOOK hook) const { UnhookWindowsHookEx(hook); }
+  };
+
+  HWND window_ = nullptr;
+  std::optional<std::string> seen_;
+  std::unique_ptr<std::remove_pointer_t<HHOOK>, HookRelease> hook_;
+};
+
+}  // namespace tour::win32
