@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <memory>
+#include <unordered_map>
 
 #include "host/win32/accessibility_library.h"
 
@@ -16,7 +17,6 @@ constexpr GUID kIDispatch{
     0x00020400, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr GUID kIUnknown{
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr wchar_t kHooksProperty[] = L"skinbench.controlWindowHooks";
 
 bool isSelf(const VARIANT& child) {
   return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -167,8 +167,22 @@ LRESULT accessibleObject(HWND window, const ControlWindowHooks& hooks, WPARAM fl
   return result > 0 ? result : 0;
 }
 
+// Each hooked window's hooks, kept in the process rather than as a window property: the
+// procedure runs for every message a control gets, and a window property is a request to the
+// window server wherever that runs in a process of its own. A window's messages all come on the
+// thread that made it, so each thread keeps its own windows.
+std::unordered_map<HWND, const ControlWindowHooks*>& hookedWindows() {
+  static thread_local std::unordered_map<HWND, const ControlWindowHooks*> windows;
+  return windows;
+}
+
+const ControlWindowHooks* hooksOf(HWND window) {
+  const auto found = hookedWindows().find(window);
+  return found == hookedWindows().end() ? nullptr : found->second;
+}
+
 LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  const auto* hooks = static_cast<const ControlWindowHooks*>(GetPropW(window, kHooksProperty));
+  const ControlWindowHooks* hooks = hooksOf(window);
   if (!hooks) return DefWindowProcW(window, message, w, l);
   const WNDPROC platform = hooks->platformProcedure;
   switch (message) {
@@ -181,7 +195,7 @@ LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
       }
       break;
     case WM_NCDESTROY:
-      RemovePropW(window, kHooksProperty);
+      hookedWindows().erase(window);
       break;
     default:
       break;
@@ -192,7 +206,7 @@ LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
 }  // namespace
 
 void hookControlWindow(HWND window, ControlWindowHooks& hooks) {
-  SetPropW(window, kHooksProperty, &hooks);
+  hookedWindows()[window] = &hooks;
   hooks.platformProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProcedure)));
 }
