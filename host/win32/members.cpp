@@ -108,9 +108,11 @@ void setAppearance(Control& c, const Value& v) {
 // its button style changes, between the platform's push button and one the host draws.
 void setStyle(Control& c, const Value& v) {
   c.style = zeroOrOne(v, "Style");
-  const LONG_PTR buttonStyles = styleOf(c.window) & 0xFFFF & ~LONG_PTR{BS_TYPEMASK};
-  SendMessageW(c.window, BM_SETSTYLE, static_cast<WPARAM>(buttonStyles | buttonStyleFor(c.style)),
-               FALSE);
+  const LONG_PTR buttonStyles = styleOf(c.window) & 0xFFFF;
+  const LONG_PTR wanted = (buttonStyles & ~LONG_PTR{BS_TYPEMASK}) | buttonStyleFor(c.style);
+  if (wanted != buttonStyles) {
+    SendMessageW(c.window, BM_SETSTYLE, static_cast<WPARAM>(wanted), FALSE);
+  }
   schedulePaint(c);
 }
 
