@@ -178,6 +178,7 @@ def count_requests(prefix, folder, scratch):
         finally:
             subprocess.run([prefix.server, "-k"], env=prefix.env, check=False)
             server.wait()
+            subprocess.run([prefix.server, "-w"], env=prefix.env, check=False)
     subprocess.run([prefix.server, "-p"], env=prefix.env, check=True)
     return counts
 
@@ -283,7 +284,7 @@ def section(build, wine, runs, start, presses, requests, quick):
         "process. The floor is the least Win32 work that method 1 needs, made directly: the "
         "click of a graphical button that no handler answers (it shows pressed, then "
         "released), a repaint scheduled for each of the 24 changes, the caption set, and the "
-        f"six buttons painted. Under Wine a press is held to {TARGET_PRESS_RATIO:.2f} × the floor of the "
+        f"six buttons painted, timed in turn with method 1's presses. Under Wine a press is held to {TARGET_PRESS_RATIO:.2f} × the floor of the "
         "Win32 work it needs, where such a floor is measured (method 1). On Windows itself the "
         f"target is a press within {WINDOWS_PRESS_MS} ms; that is not measured here, where each "
         "window operation is a round trip to Wine's server.",
