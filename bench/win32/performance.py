@@ -5,10 +5,12 @@
 
 BUILD_DIR is the 64-bit Windows build (build-windows-x64/). Start-up: skinbench.exe's code in a
 bench-only entry and the bare Win32 program, each ending right after its first painted frame,
-run as whole processes under 64-bit Wine in a virtual X server with openbox, taken in turn. Memory: the peak
-resident memory of each of those processes. A press of "PROBAR": timed inside the process, on
-the Win32 host. --quick runs a few of each as a smoke test; its figures mean nothing, and it
-writes to the build folder unless --out says otherwise.
+run as whole processes under 64-bit Wine in a virtual X server with openbox, taken in turn; and
+once more each with Wine's server tracing, to count the requests each start makes of it. Memory:
+the peak resident memory of each of those processes. A press of "PROBAR": timed inside the
+process, on the Win32 host, against the floor of the Win32 work it needs. --quick runs a few of
+each as a smoke test; its figures mean nothing, and it writes to the build folder unless --out
+says otherwise.
 """
 
 import argparse
@@ -30,9 +32,10 @@ from performance import VirtualDisplay, table, verdict  # noqa: E402  (the Qt be
 
 START_PROGRAMS = ("skinbench_first_paint.exe", "bare_first_paint.exe")
 PRESS_PROGRAM = "press_bench.exe"
-TARGET_START_TIME = 1.10
+TARGET_START_TIME = 1.05
 TARGET_START_MEMORY = 1.05
-TARGET_PRESS_US = 2000.0
+TARGET_PRESS_RATIO = 1.10  # to the floor of the Win32 work the method needs, where one is measured
+WINDOWS_PRESS_MS = 2  # the target on Windows itself, where a window operation is no round trip
 BEGIN = "<!-- Windows benchmarks: written by bench/win32/performance.py -->"
 END = "<!-- end of the Windows benchmarks -->"
 
@@ -133,6 +136,7 @@ def run_once(prefix, program, errors_file):
 
 
 def measure_start_up(prefix, folder, runs, warm_up, scratch):
+    """Medians {program: (ms, KiB)}, and the program's time over the bare program's in each turn."""
     samples = {name: [] for name in START_PROGRAMS}
     # As for the Qt programs: a random pause before each run lets the timer tick fall anywhere
     # in it, and taking the programs in turn spreads any drift of the machine over both.
@@ -143,8 +147,56 @@ def measure_start_up(prefix, folder, runs, warm_up, scratch):
             sample = run_once(prefix, folder / name, scratch / "errors.txt")
             if turn >= warm_up:
                 samples[name].append(sample)
+    program, bare = (samples[name] for name in START_PROGRAMS)
+    turn_ratios = [p[0] / b[0] for p, b in zip(program, bare)]
     return {name: (statistics.median(v[0] for v in values),
-                   statistics.median(v[1] for v in values)) for name, values in samples.items()}
+                   statistics.median(v[1] for v in values))
+            for name, values in samples.items()}, turn_ratios
+
+
+def count_requests(prefix, folder, scratch):
+    """Requests that one start of each program makes of Wine's server from its main thread, as
+    the server traces them: unlike times, the same from run to run. Returns {program: {request:
+    count}}. The server is started again with its tracing on for this, and ended after."""
+    subprocess.run([prefix.server, "-k"], env=prefix.env, check=False)
+    subprocess.run([prefix.server, "-w"], env=prefix.env, check=False)
+    counts = {}
+    with open(scratch / "server.txt", "w+") as trace:
+        server = subprocess.Popen([prefix.server, "-f", "-p", "-d1"], env=prefix.env,
+                                  stdout=subprocess.DEVNULL, stderr=trace)
+        try:
+            for name in START_PROGRAMS:
+                run_once(prefix, folder / name, scratch / "errors.txt")  # the desktop's first start
+                trace.seek(0, os.SEEK_END)
+                start = trace.tell()
+                process = subprocess.Popen([prefix.loader, str(folder / name)], env=prefix.env,
+                                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                os.wait4(process.pid, 0)
+                time.sleep(0.5)  # the server writes its last lines
+                trace.seek(start)
+                counts[name] = requests_of(process.pid, trace.read())
+        finally:
+            subprocess.run([prefix.server, "-k"], env=prefix.env, check=False)
+            server.wait()
+            subprocess.run([prefix.server, "-w"], env=prefix.env, check=False)
+    # Kept up again for what follows; a Wine process still ending may have started one already,
+    # which this then finds running (status 2).
+    subprocess.run([prefix.server, "-p"], env=prefix.env, check=False)
+    return counts
+
+
+def requests_of(unix_pid, trace):
+    """The requests of the main thread of the process whose Unix process id is unix_pid, by name."""
+    first = re.search(rf"^(\w+): init_first_thread\( unix_pid={unix_pid},", trace, re.MULTILINE)
+    if not first:
+        raise Failure(f"Wine's server traced no process {unix_pid}")
+    thread = first[1]
+    # A request is "THREAD: name( arguments )"; its reply is "THREAD: name() = STATUS ...".
+    names = re.findall(rf"^{thread}: (\w+)\( (?!\) =)", trace, re.MULTILINE)
+    counted = {}
+    for name in names:
+        counted[name] = counted.get(name, 0) + 1
+    return counted
 
 
 def measure_presses(prefix, folder, repeats, scratch):
@@ -186,7 +238,8 @@ def build_type(build):
     return "?"
 
 
-def section(build, wine, runs, start, presses, quick):
+def section(build, wine, runs, start, presses, requests, quick):
+    start, turn_ratios = start
     program_ms, program_kib = start["skinbench_first_paint.exe"]
     bare_ms, bare_kib = start["bare_first_paint.exe"]
     time_ratio = program_ms / bare_ms
@@ -197,12 +250,15 @@ def section(build, wine, runs, start, presses, quick):
         ["Peak resident memory (MiB)", f"{program_kib / 1024:.1f}", f"{bare_kib / 1024:.1f}",
          f"{memory_ratio:.2f}", f"≤ {TARGET_START_MEMORY:.2f}",
          verdict(memory_ratio <= TARGET_START_MEMORY)],
+        ["Requests to Wine's server, main thread", sum(requests["skinbench_first_paint.exe"].values()),
+         sum(requests["bare_first_paint.exe"].values()),
+         f"{sum(requests['skinbench_first_paint.exe'].values()) / sum(requests['bare_first_paint.exe'].values()):.2f}",
+         "(what the times come from)", ""],
     ]
-    press_rows = [[method, f"{presses[method][0]:.0f}", f"{presses[method][1]:.0f}",
-                   f"< {TARGET_PRESS_US:.0f} µs", verdict(presses[method][0] < TARGET_PRESS_US)]
-                  for method in range(1, 11)]
+    quartiles = statistics.quantiles(turn_ratios, n=4) if len(turn_ratios) > 1 else turn_ratios * 3
+    press_rows = [press_row(method, presses) for method in range(1, 11)]
     press_rows.append(["floor of method 1", f"{presses['floor'][0]:.0f}",
-                       f"{presses['floor'][1]:.0f}", "(reference)", ""])
+                       f"{presses['floor'][1]:.0f}", "", "(reference)", ""])
     setting = [
         ("Wine", f"{wine}, 64-bit, in a virtual X server (Xvfb) with openbox"),
         ("Compiler", compiler_version()),
@@ -214,46 +270,97 @@ def section(build, wine, runs, start, presses, quick):
         BEGIN + "\n## Windows (under Wine)\n\nWritten by `bench/win32/run.sh` on the machine "
         "above; run it again to refresh." + quick_note,
         table(["", ""], setting),
-        "### Start-up and memory\n\nWhole processes under Wine, from exec to exit right after "
+        "### Start-up and memory\n\nWhole processes under Wine, from exec to exit right at "
         f"the first painted frame of the window; median of {runs} runs of each, taken in turn, "
         "each after a random pause of up to 12 ms. The program is its own code in a bench-only "
         "entry; the bare program is plain Win32 code that shows the same thirteen standard "
         "controls in a window of the same size. Memory is each process's peak resident size, "
-        "Wine's own libraries included.",
+        "Wine's own libraries included. The requests are those of one more start of each, "
+        "counted from the trace of Wine's server.",
         table(["", "Program", "Bare Win32", "Ratio", "Target", ""], start_rows),
+        f"How noisy: the program's time over the bare program's, turn by turn, has its middle "
+        f"half between {quartiles[0]:.2f} and {quartiles[2]:.2f} (median {quartiles[1]:.2f}).",
         '### A press of "PROBAR"\n\nOne press running each method on Form1 on the Win32 host, '
         "through the button's click, including the painting that follows (messages processed "
         "until none is pending), and the click handler alone; medians, timed inside the "
-        "process. The floor is the least Win32 work that method 1 needs, made directly: a "
-        "repaint scheduled for each of the 24 changes, the caption set, and the six buttons "
-        "painted.",
-        table(["Method", "Press (µs)", "Click handler (µs)", "Target", ""], press_rows),
-        findings(start, presses) + "\n" + END,
+        "process. The floor is the least Win32 work that method 1 needs, made directly: the "
+        "click of a graphical button that no handler answers (it shows pressed, then "
+        "released), a repaint scheduled for each of the 24 changes, the caption set, and the "
+        f"six buttons painted, timed in turn with method 1's presses. Under Wine a press is held to {TARGET_PRESS_RATIO:.2f} × the floor of the "
+        "Win32 work it needs, where such a floor is measured (method 1). On Windows itself the "
+        f"target is a press within {WINDOWS_PRESS_MS} ms; that is not measured here, where each "
+        "window operation is a round trip to Wine's server.",
+        table(["Method", "Press (µs)", "Click handler (µs)", "Ratio to its floor", "Target", ""],
+              press_rows),
+        findings(start, presses, requests) + "\n" + END,
     ])
 
 
-def findings(start, presses):
+def press_row(method, presses):
+    whole, handler = presses[method]
+    if method != 1:
+        return [method, f"{whole:.0f}", f"{handler:.0f}", "", "(no floor measured)", ""]
+    ratio = whole / presses["floor"][0]
+    return [method, f"{whole:.0f}", f"{handler:.0f}", f"{ratio:.2f}",
+            f"≤ {TARGET_PRESS_RATIO:.2f}", verdict(ratio <= TARGET_PRESS_RATIO)]
+
+
+# What makes the program's start ask more of Wine's server than the bare program's: the requests
+# each cost shows up as, and the cost in words.
+START_COSTS = [
+    (("get_process_winstation", "set_user_object_info", "enum_key"),
+     "per-monitor DPI awareness, which the program's manifest declares and the bare program "
+     "lacks: Wine checks its list of monitors (three requests) whenever it works out the dots "
+     "per inch of the program's windows, at each window made, placed or painted"),
+    (("set_window_info",),
+     "the host's procedure in front of each control's own (two window settings per control: "
+     "the control it stands for and the procedure), and the group of the second option button"),
+    (("set_window_text",),
+     "each control's caption, set once its window is made, through the program's own "
+     "property (the bare program hands its captions to CreateWindowEx)"),
+    (("get_update_region", "get_visible_region", "redraw_window", "get_window_tree"),
+     "painting the seven graphical buttons, which the host draws, and the skin's colours, which "
+     "the other controls ask for as they paint"),
+]
+
+
+def findings(start, presses, requests):
     """What the figures say, worked out from them, so that it stays true when they change."""
     floor_whole, floor_handler = presses["floor"]
     method1 = presses[1][0] / floor_whole
-    under = [m for m in range(1, 11) if presses[m][0] < TARGET_PRESS_US]
     lines = ["### What the Windows figures show", ""]
     lines.append(
         f"- **A press.** Under Wine each window operation is a request to Wine's server and, for "
-        f"what shows, to the X server. The floor alone, with no host and no by-name access, "
+        f"what shows, to the X server. The floor alone, with no by-name access and no method, "
         f"takes {floor_whole / 1000:.1f} ms here ({floor_handler / 1000:.1f} ms before the "
-        f"painting), {'under' if floor_whole < TARGET_PRESS_US else 'over'} the "
-        f"{TARGET_PRESS_US / 1000:.0f} ms target on its own; method 1 takes {method1:.2f} × the "
-        f"floor. Methods under the target: {', '.join(map(str, under)) or 'none'}. The control "
-        "refresh (2), the form refresh (3) and the yields (9) paint inside the click handler, "
-        "so their handler time is nearly the whole press; method 9 yields 24 times.")
+        f"painting); method 1 takes {method1:.2f} × the floor "
+        f"({'within' if method1 <= TARGET_PRESS_RATIO else 'over'} {TARGET_PRESS_RATIO:.2f}). "
+        "The control refresh (2), the form refresh (3) and the yields (9) paint inside the "
+        "click handler, so their handler time is nearly the whole press; method 9 yields 24 "
+        "times.")
     program_ms, bare_ms = start["skinbench_first_paint.exe"][0], start["bare_first_paint.exe"][0]
+    program, bare = requests["skinbench_first_paint.exe"], requests["bare_first_paint.exe"]
+    extra = sum(program.values()) - sum(bare.values())
     lines.append(
         f"- **Start-up.** Most of both start-ups is Wine's own: the bare program needs "
-        f"{bare_ms:.0f} ms, and the program {program_ms - bare_ms:.0f} ms more for the host, "
-        "Form1, the skin and the icon. On this machine's two cores, shared with other work, "
-        "start-ups vary by tens of milliseconds from run to run, which is why both programs "
-        "are started in turn and the medians compared.")
+        f"{bare_ms:.0f} ms and the program {program_ms:.0f} ms. The program's main thread makes "
+        f"{extra} requests of Wine's server more than the bare program's; what they are for:")
+    named = set()
+    for names, cost in START_COSTS:
+        more = sum(program.get(n, 0) - bare.get(n, 0) for n in names)
+        named.update(names)
+        lines.append(f"  - {more:+d} requests ({', '.join(names)}): {cost}.")
+    rest = sum(program.get(n, 0) - bare.get(n, 0) for n in (set(program) | set(bare)) - named)
+    lines.append(f"  - {rest:+d} requests of other kinds, one or two each.")
+    lines.append(
+        "  - Besides requests: the program's icon, two images loaded from its resources and handed "
+        "to the window, which Wine converts for the X window manager each time; Form1's load "
+        "event with the skin, by name through the host's member tables (in the process, no "
+        "request); the larger executable with its C++ runtime linked in.")
+    lines.append(
+        "- **Noise.** On this machine's two cores, shared with other work, start-ups vary by "
+        "tens of milliseconds from run to run, which is why both programs are started in turn "
+        "and the medians compared; the request counts do not vary.")
     return "\n".join(lines)
 
 
@@ -294,12 +401,14 @@ def main():
                 raise Failure("no virtual X server could be started (Xvfb)")
             with WindowManager(x.display), WinePrefix(folder / "wine-prefix", x.display) as prefix:
                 start = measure_start_up(prefix, folder, runs, warm_up, Path(scratch))
+                requests = count_requests(prefix, folder, Path(scratch))
                 presses = measure_presses(prefix, folder, repeats, Path(scratch))
                 wine = prefix.version()
     except (Failure, subprocess.SubprocessError, OSError) as error:
         print(f"bench/win32/performance.py: {error}", file=sys.stderr)
         return 1
-    write_section(options.out, section(options.build, wine, runs, start, presses, options.quick))
+    write_section(options.out,
+                  section(options.build, wine, runs, start, presses, requests, options.quick))
     print(f"wrote {options.out}")
     return 0
 

@@ -10,7 +10,9 @@ namespace bench::win32 {
 //
 // A timer message is taken from the queue only when no other message and no paint is pending;
 // so the first time the timer finds a top-level window of this thread shown, the window and
-// every control on it have been painted. Then the loop is asked to quit.
+// every control on it have been painted. Then the process ends there, as it is: what either
+// program would do after its first frame (return through its loop, tear its windows down) is
+// not start-up, and the two would differ in it.
 class StopAtFirstPaint {
  public:
   StopAtFirstPaint() : timer_(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &StopAtFirstPaint::check)) {}
@@ -35,7 +37,7 @@ class StopAtFirstPaint {
     if (!shown) return;
     KillTimer(nullptr, timer);
     GdiFlush();
-    PostQuitMessage(0);
+    ExitProcess(0);
   }
 
   UINT_PTR timer_;

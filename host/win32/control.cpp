@@ -6,13 +6,21 @@
 
 namespace host::win32 {
 
-void applyGeometry(const Control& control) {
+PixelPlace pixelPlace(const Control& control) {
   const UINT dpi = control.dpi;
-  MoveWindow(control.window, toPixels(control.left, dpi), toPixels(control.top, dpi),
-             toPixels(control.width, dpi), toPixels(control.height, dpi), TRUE);
+  return {toPixels(control.left, dpi), toPixels(control.top, dpi), toPixels(control.width, dpi),
+          toPixels(control.height, dpi)};
+}
+
+void applyGeometry(const Control& control) {
+  const PixelPlace place = pixelPlace(control);
+  MoveWindow(control.window, place.left, place.top, place.width, place.height, TRUE);
 }
 
 void schedulePaint(const Control& control) {
+  // Until the form is first shown there is nothing to repaint: showing it paints it whole.
+  const HWND form = GetParent(control.window);
+  if (form && !(GetWindowLongPtrW(form, GWL_STYLE) & WS_VISIBLE)) return;
   RedrawWindow(control.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 

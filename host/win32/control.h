@@ -20,6 +20,12 @@ struct Control : ControlRecord {
   SolidBrush background;                 // for the colour messages
 };
 
+// The control's place in pixels at the form's dots per inch.
+struct PixelPlace {
+  int left, top, width, height;
+};
+PixelPlace pixelPlace(const Control& control);
+
 // Places the window at the control's twips, in pixels at the form's dots per inch.
 void applyGeometry(const Control& control);
 

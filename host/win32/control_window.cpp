@@ -1,14 +1,28 @@
 #include "host/win32/control_window.h"
 
+#include <unordered_map>
+
 #include "host/win32/accessible_control.h"
 
 namespace host::win32 {
 namespace {
 
-constexpr wchar_t kHooksProperty[] = L"skinbench.controlWindowHooks";
+// Each hooked window's hooks, kept in the process rather than as a window property: the
+// procedure runs for every message a control gets, and a window property is a request to the
+// window server wherever that runs in a process of its own. A window's messages all come on the
+// thread that made it, so each thread keeps its own windows.
+std::unordered_map<HWND, const ControlWindowHooks*>& hookedWindows() {
+  static thread_local std::unordered_map<HWND, const ControlWindowHooks*> windows;
+  return windows;
+}
+
+const ControlWindowHooks* hooksOf(HWND window) {
+  const auto found = hookedWindows().find(window);
+  return found == hookedWindows().end() ? nullptr : found->second;
+}
 
 LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-  const auto* hooks = static_cast<const ControlWindowHooks*>(GetPropW(window, kHooksProperty));
+  const ControlWindowHooks* hooks = hooksOf(window);
   if (!hooks) return DefWindowProcW(window, message, w, l);
   const WNDPROC platform = hooks->platformProcedure;
   switch (message) {
@@ -21,7 +35,7 @@ LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
       }
       break;
     case WM_NCDESTROY:
-      RemovePropW(window, kHooksProperty);
+      hookedWindows().erase(window);
       break;
     default:
       break;
@@ -32,7 +46,7 @@ LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
 }  // namespace
 
 void hookControlWindow(HWND window, ControlWindowHooks& hooks) {
-  SetPropW(window, kHooksProperty, &hooks);
+  hookedWindows()[window] = &hooks;
   hooks.platformProcedure = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProcedure)));
 }

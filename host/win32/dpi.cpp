@@ -23,6 +23,7 @@ struct NewerApi {
    UINT) = user32Function<decltype(adjustForDpi)>("AdjustWindowRectExForDpi");
   BOOL(WINAPI* nonClientScaling)
   (HWND) = user32Function<decltype(nonClientScaling)>("EnableNonClientDpiScaling");
+  UINT(WINAPI* dpiForSystem)() = user32Function<decltype(dpiForSystem)>("GetDpiForSystem");
 };
 
 const NewerApi& api() {
@@ -31,6 +32,9 @@ const NewerApi& api() {
 }
 
 UINT systemDpi() {
+  if (api().dpiForSystem) {
+    if (const UINT dpi = api().dpiForSystem()) return dpi;
+  }
   const WindowDc screen(nullptr);
   const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? static_cast<UINT>(dpi) : kStandardDpi;

@@ -1,7 +1,8 @@
 #include "host/win32/error_report.h"
 
+#include <string_view>
+
 #include "host/win32/convert.h"
-#include "host/win32/windows_api.h"
 
 namespace host::win32 {
 namespace {
@@ -14,16 +15,37 @@ const char* eventName(Event event) {
 
 void reportToStandardErrorAndDebugger(const std::string& application, Event event, TextView source,
                                       const HostError& error) {
-  const std::string line = application + ": the " + eventName(event) + " of " + toUtf8(source) +
-                           " failed: error " + std::to_string(static_cast<int>(error.code())) +
-                           " (" + std::string(codeName(error.code())) + "): " + error.what() + "\n";
+  writeLine(application + ": the " + eventName(event) + " of " + toUtf8(source) +
+            " failed: error " + std::to_string(static_cast<int>(error.code())) + " (" +
+            std::string(codeName(error.code())) + "): " + error.what());
+}
+
+void writeLine(const std::string& line) {
+  const std::string withEnd = line + "\n";
   // A program of the GUI subsystem has a standard error only where whoever started it gave one.
   const HANDLE standardError = GetStdHandle(STD_ERROR_HANDLE);
   if (standardError && standardError != INVALID_HANDLE_VALUE) {
     DWORD written = 0;
-    WriteFile(standardError, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    WriteFile(standardError, withEnd.data(), static_cast<DWORD>(withEnd.size()), &written, nullptr);
   }
-  OutputDebugStringW(wide(fromUtf8(line)));
+  OutputDebugStringW(wide(fromUtf8(withEnd)));
+}
+
+std::string systemErrorText(DWORD code) {
+  if (code == ERROR_SUCCESS) return "the system gave no reason";
+  wchar_t buffer[512];
+  const DWORD length =
+      FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                     buffer, static_cast<DWORD>(std::size(buffer)), nullptr);
+  std::wstring_view text(buffer, length);
+  // The system's texts end with a full stop and a line end.
+  while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ' ||
+                           text.back() == L'.')) {
+    text.remove_suffix(1);
+  }
+  const std::string number = "error " + std::to_string(code);
+  if (text.empty()) return number + ", for which the system has no text";
+  return toUtf8(fromWide(text.data(), text.size())) + " (" + number + ")";
 }
 
 }  // namespace host::win32

@@ -1,6 +1,7 @@
 // The form's window: building it and its controls, its window procedure, and the message
 // dispatch shared by the event loop and the yield.
 #include <algorithm>
+#include <numeric>
 #include <optional>
 #include <stdexcept>
 
@@ -9,6 +10,7 @@
 #include "host/win32/control_window.h"
 #include "host/win32/convert.h"
 #include "host/win32/dpi.h"
+#include "host/win32/error_report.h"
 #include "host/win32/form.h"
 
 namespace host::win32 {
@@ -36,6 +38,11 @@ void registerFormClass(WNDPROC procedure) {
   if (!atom) throw std::runtime_error("the form's window class could not be registered");
 }
 
+// A window that could not be made ends the start: which one, and why as the system tells it.
+[[noreturn]] void notCreated(const std::string& whose, DWORD lastError) {
+  throw std::runtime_error(whose + " could not be created: " + systemErrorText(lastError));
+}
+
 void setStyleBit(HWND window, LONG_PTR bit, bool on) {
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   const LONG_PTR wanted = on ? style | bit : style & ~bit;
@@ -43,6 +50,25 @@ void setStyleBit(HWND window, LONG_PTR bit, bool on) {
 }
 
 void loadIcons(Win32Host::Form& form);
+
+// Each control starts a group of its own, but an option button that follows one of its own
+// array in tab order joins that one's group, so that the arrow keys move between the two.
+void joinOptionGroups(const std::vector<Control*>& chain) {
+  const Control* before = nullptr;
+  for (const Control* control : chain) {
+    const bool joinsGroup = before && control->type == ControlType::OptionButton &&
+                            before->type == ControlType::OptionButton &&
+                            before->name == control->name;
+    setStyleBit(control->window, WS_GROUP, !joinsGroup);
+    before = control;
+  }
+}
+
+// The outer size of the form's window at `dpi`, around its client area.
+SIZE formWindowSize(const Win32Host::Form& form, UINT dpi) {
+  const SIZE client{toPixels(form.clientWidth, dpi), toPixels(form.clientHeight, dpi)};
+  return windowSizeFor(client, kFormStyle, kFormExStyle, dpi);
+}
 
 // A text box is named by its array member, and every control described by it, so that a
 // screen reader tells apart the two "Check1" boxes.
@@ -72,70 +98,86 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   const Text iconText = fromUtf8(iconName);
   form->iconName.assign(wide(iconText), iconText.size());
   const Text caption = definition.caption;
+  // Made at its size at the system's dots per inch, and sized again only where the window
+  // turns out to be shown at others.
+  const UINT systemDpi = dpiOf(nullptr);
+  const SIZE size = formWindowSize(*form, systemDpi);
   CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, module(), form.get());
-  if (!form->window) throw std::runtime_error("the form's window could not be created");
+                  size.cx, size.cy, nullptr, nullptr, module(), form.get());
+  const DWORD lastError = GetLastError();
+  // Where no display can be opened (under Wine), the handle given back can be that of a window
+  // already destroyed again.
+  if (!form->window || !IsWindow(form->window)) notCreated("the form's window", lastError);
   form->dpi = dpiOf(form->window);
   form->font = messageFont(form->dpi);
   loadIcons(*form);
-  applyFormGeometry(*form);
+  if (form->dpi != systemDpi) applyFormGeometry(*form);
   forms_.push_back(std::move(form));
   Form& made = *forms_.back();
+  // Made in tab order, the windows are stacked as the keyboard goes through them (a new child
+  // window goes below its siblings), so that none needs moving; the form keeps its controls in
+  // the definition's order.
+  const auto& items = definition.controls;
+  std::vector<std::size_t> order(items.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&items](std::size_t a, std::size_t b) {
+    return items[a].tabIndex < items[b].tabIndex;
+  });
+  std::vector<ControlRef> controls(items.size());
   {
     std::optional<ThemedControls::Scope> themed;
     if (themed_) themed.emplace(*themed_);
-    for (const ControlDefinition& item : definition.controls) createControl(made, item);
+    for (const std::size_t i : order) controls[i] = createControl(made, items[i], i);
   }
-  threadTabOrder(made);
+  made.controls = std::move(controls);
+  joinOptionGroups(tabChain(made));
   return made.ref;
 }
 
-void Win32Host::createControl(Form& form, const ControlDefinition& definition) {
+ControlRef Win32Host::createControl(Form& form, const ControlDefinition& definition,
+                                    std::size_t position) {
   auto control = std::make_unique<Control>();
   recordDefinition(*control, ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)}, form.ref,
                    definition);
   describeForAssistiveTechnology(*control);
-  const int id = kFirstControlId + static_cast<int>(form.controls.size());
+  const int id = kFirstControlId + static_cast<int>(position);
+  control->dpi = form.dpi;
   control->window = createWindow(*control, form.window, id);
-  if (!control->window) throw std::runtime_error("a control's window could not be created");
+  if (!control->window) notCreated("the window of " + describe(*control), GetLastError());
   SetWindowLongPtrW(control->window, GWLP_USERDATA, static_cast<LONG_PTR>(control->ref.id));
   hookControlWindow(control->window, control->hooks);
   SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
-  control->dpi = form.dpi;
-  applyGeometry(*control);
   control->members = &membersOf(control->type);
   applyDefinition(*control, definition);
   control->tabIndexChanged = [this, ref = form.ref] { threadTabOrder(formOf(ref)); };
-  form.controls.push_back(control->ref);
   controls_.push_back(std::move(control));
+  return controls_.back()->ref;
 }
 
 void Win32Host::applyFormGeometry(Form& form) {
-  const SIZE client{toPixels(form.clientWidth, form.dpi), toPixels(form.clientHeight, form.dpi)};
-  const SIZE outer = windowSizeFor(client, kFormStyle, kFormExStyle, form.dpi);
+  const SIZE outer = formWindowSize(form, form.dpi);
   SetWindowPos(form.window, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The keyboard goes through the controls in their window order, so the windows are stacked in
-// tab order. Each control starts a group of its own, but an option button that follows one of
-// its own array joins that one's group, so that the arrow keys move between the two.
-void Win32Host::threadTabOrder(Form& form) {
+std::vector<Control*> Win32Host::tabChain(const Form& form) const {
   std::vector<Control*> chain;
   for (const ControlRef ref : form.controls) chain.push_back(&controlOf(ref));
   std::stable_sort(chain.begin(), chain.end(),
                    [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+  return chain;
+}
+
+// The keyboard goes through the controls in their window order, so the windows are stacked in
+// tab order.
+void Win32Host::threadTabOrder(Form& form) {
+  const std::vector<Control*> chain = tabChain(form);
   HWND previous = HWND_TOP;
-  const Control* before = nullptr;
-  for (Control* control : chain) {
+  for (const Control* control : chain) {
     SetWindowPos(control->window, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    const bool joinsGroup = before && control->type == ControlType::OptionButton &&
-                            before->type == ControlType::OptionButton &&
-                            before->name == control->name;
-    setStyleBit(control->window, WS_GROUP, !joinsGroup);
     previous = control->window;
-    before = control;
   }
+  joinOptionGroups(chain);
 }
 
 void Win32Host::focusFirstInTabOrder(Form& form) {
@@ -297,8 +339,7 @@ void Win32Host::onDpiChanged(Form& form, UINT dpi, const RECT& suggested) {
   }
   applyFont(form, children);
   loadIcons(form);
-  const SIZE client{toPixels(form.clientWidth, dpi), toPixels(form.clientHeight, dpi)};
-  const SIZE outer = windowSizeFor(client, kFormStyle, kFormExStyle, dpi);
+  const SIZE outer = formWindowSize(form, dpi);
   SetWindowPos(form.window, nullptr, suggested.left, suggested.top, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }

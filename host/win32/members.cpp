@@ -22,6 +22,7 @@ void applyEditFrame(const Control& c) {
       style |= WS_BORDER;
     }
   }
+  if (style == styleOf(c.window) && exStyle == GetWindowLongPtrW(c.window, GWL_EXSTYLE)) return;
   SetWindowLongPtrW(c.window, GWL_STYLE, style);
   SetWindowLongPtrW(c.window, GWL_EXSTYLE, exStyle);
   SetWindowPos(c.window, nullptr, 0, 0, 0, 0,
@@ -107,9 +108,11 @@ void setAppearance(Control& c, const Value& v) {
 // its button style changes, between the platform's push button and one the host draws.
 void setStyle(Control& c, const Value& v) {
   c.style = zeroOrOne(v, "Style");
-  const LONG_PTR buttonStyles = styleOf(c.window) & 0xFFFF & ~LONG_PTR{BS_TYPEMASK};
-  SendMessageW(c.window, BM_SETSTYLE, static_cast<WPARAM>(buttonStyles | buttonStyleFor(c.style)),
-               TRUE);
+  const LONG_PTR buttonStyles = styleOf(c.window) & 0xFFFF;
+  const LONG_PTR wanted = (buttonStyles & ~LONG_PTR{BS_TYPEMASK}) | buttonStyleFor(c.style);
+  if (wanted != buttonStyles) {
+    SendMessageW(c.window, BM_SETSTYLE, static_cast<WPARAM>(wanted), FALSE);
+  }
   schedulePaint(c);
 }
 
@@ -203,14 +206,17 @@ LONG_PTR buttonStyleFor(std::int16_t style) {
   return style == 1 ? BS_OWNERDRAW : BS_PUSHBUTTON;
 }
 
+// In place from the start, and each control starting a group of its own (the tab order joins
+// option buttons), so that nothing needs moving or restyling once the window is made.
 HWND createWindow(Control& control, HWND parent, int id) {
   const TypeRow& row = rowOf(control.type);
   control.backColor = row.backColor;
   control.foreColor = row.foreColor;
   const DWORD exStyle = control.type == ControlType::TextBox ? WS_EX_CLIENTEDGE : 0;
-  const auto style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | row.styles);
-  return CreateWindowExW(exStyle, row.windowClass, L"", style, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  const auto style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | row.styles);
+  const PixelPlace place = pixelPlace(control);
+  return CreateWindowExW(exStyle, row.windowClass, L"", style, place.left, place.top, place.width,
+                         place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
 }
 

@@ -18,8 +18,8 @@ const MemberTable& membersOf(ControlType type);
 
 using host::controlTypeNamed;
 
-// Creates the window of a control type as a child of `parent`, with the host's defaults, and
-// sets the control's default colours.
+// Creates the window of a control type as a child of `parent`, at the control's place at its
+// dots per inch, with the host's defaults, and sets the control's default colours.
 HWND createWindow(Control& control, HWND parent, int id);
 
 // The styles of a button window that stand for a command button's "Style".

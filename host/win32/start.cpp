@@ -1,6 +1,6 @@
 #include "host/win32/start.h"
 
-#include "host/win32/convert.h"
+#include "host/win32/error_report.h"
 #include "host/win32/win32_host.h"
 
 namespace host::win32 {
@@ -14,14 +14,7 @@ int runEventLoop(Win32Host& host) {
 }
 
 void reportStartFailure(const Project& project, const char* what) {
-  const std::string line = project.applicationName + ": the window could not be opened: " + what;
-  const HANDLE standardError = GetStdHandle(STD_ERROR_HANDLE);
-  if (standardError && standardError != INVALID_HANDLE_VALUE) {
-    DWORD written = 0;
-    const std::string withEnd = line + "\n";
-    WriteFile(standardError, withEnd.data(), static_cast<DWORD>(withEnd.size()), &written, nullptr);
-  }
-  OutputDebugStringW(wide(fromUtf8(line)));
+  writeLine(project.applicationName + ": the window could not be opened: " + what);
 }
 
 }  // namespace

@@ -88,7 +88,8 @@ class Win32Host final : public FormsHost {
   Form& formOf(FormRef form) const;
   Form* formAt(HWND window) const;
   Control& controlOf(ControlRef control) const;
-  void createControl(Form& form, const ControlDefinition& definition);
+  ControlRef createControl(Form& form, const ControlDefinition& definition, std::size_t position);
+  std::vector<Control*> tabChain(const Form& form) const;
   void applyFormGeometry(Form& form);
   void threadTabOrder(Form& form);
   void focusFirstInTabOrder(Form& form);

@@ -4,6 +4,7 @@
 # Usage: e2e.sh bare WINE_RUN PROGRAM             the bare Win32 program: proves the driver
 #        e2e.sh full WINE_RUN PROGRAM SHOTS_DIR   skinbench.exe: skinned, eleven presses, close
 #        e2e.sh msaa WINE_RUN PROGRAM CLIENT      skinbench.exe as the MSAA client CLIENT sees it
+#        e2e.sh no_display WINE_RUN PROGRAM       skinbench.exe where no display can be opened
 # WINE_RUN runs a Windows program under Wine and exits with its status. Every wait is bounded,
 # and whatever the script started is ended on any way out.
 set -euo pipefail
@@ -222,9 +223,36 @@ run_msaa() {
   cat "$scratch/program.log"
 }
 
+# A display number that no X server has taken.
+unused_display() {
+  local number
+  for ((number = 150; number < 250; number++)); do
+    [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || { echo "$number"; return; }
+  done
+  fail "no unused display number"
+}
+
+# With a display that cannot be opened, the program's one line names the form's window as what
+# could not be created and gives the system's reason with its number; the status is 1.
+run_no_display() {
+  local status=0 said display
+  display=$(unused_display) || exit 1
+  DISPLAY=":$display" "$wine_run" "$program" >/dev/null 2>"$scratch/program.log" ||
+    status=$?
+  [ "$status" -eq 1 ] || fail "the program exited with status $status, not 1"
+  [ "$(wc -l <"$scratch/program.log")" -eq 1 ] || fail "the program did not write one line"
+  said=$(cat "$scratch/program.log")
+  local wanted="^skinbench: the window could not be opened: the form's window could not be created: "
+  wanted+="[^ ].* \(error [1-9][0-9]*\)$"
+  [[ $said =~ $wanted ]] ||
+    fail "the line does not say that the form's window could not be created, and why: $said"
+  echo "PASSED: $said"
+}
+
 case "$mode" in
   bare) run_bare ;;
   full) run_full "$@" ;;
   msaa) run_msaa "$@" ;;
+  no_display) run_no_display ;;
   *) fail "unknown mode '$mode'" ;;
 esac

@@ -108,7 +108,7 @@ TEST_F(Win32Painting, ColoursTextBoxesCheckBoxesAndOptionButtons) {
 }
 
 // Text1(0) lies at 16, 112: skinned flat with a single line, or sunken in 3-D.
-TEST_F(Win32Painting, FramesATextBoxFlatOrSunken) {
+TEST_F(Win32Painting, FramesATextBoxFlatSunkenOrNot) {
   const Capture flat(form1.window());
   const COLORREF line = flat.at(16, 124);
   EXPECT_EQ(flat.at(120, 124), line);
@@ -120,6 +120,10 @@ TEST_F(Win32Painting, FramesATextBoxFlatOrSunken) {
   EXPECT_EQ(sunken.at(16, 124), GetSysColor(COLOR_BTNSHADOW));
   EXPECT_EQ(sunken.at(17, 124), GetSysColor(COLOR_3DDKSHADOW));
   EXPECT_EQ(sunken.at(120, 124), GetSysColor(COLOR_BTNHIGHLIGHT));
+  // From sunken to none only the extended style changes.
+  set(u"Text1", 0, u"BorderStyle", Value::int16(0));
+  refresh(u"Text1", 0);
+  EXPECT_EQ(Capture(form1.window()).at(16, 124), kBlanco) << "no frame";
 }
 
 // The focused "Aceptar" (312, 48 to 457, 89, flat) draws its ring two pixels wide, three pixels
