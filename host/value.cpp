@@ -1,8 +1,10 @@
 #include "host/value.h"
 
 #include <array>
-#include <charconv>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "host/error.h"
@@ -39,12 +41,37 @@ std::int64_t wholeNumber(double v, ValueKind to) {
   return static_cast<std::int64_t>(v);
 }
 
-// The shortest plain decimal that reads back as the same number: 2401, -0.5, 0.0000001.
+// "-2.401e+03" as "-2401", "1e-07" as "0.0000001": the sign, the digits and the exponent of
+// printf's %e, written out without an exponent; the decimal point, whatever the locale's, is
+// skipped.
+std::string plainFromScientific(const char* scientific) {
+  std::string sign, digits;
+  const char* c = scientific;
+  if (*c == '-') sign = *c++;
+  for (; *c && *c != 'e'; ++c) {
+    if (std::isdigit(static_cast<unsigned char>(*c))) digits += *c;
+  }
+  const int exponent = *c == 'e' ? std::atoi(c + 1) : 0;
+  const int whole = exponent + 1;  // digits before the point
+  if (whole <= 0) return sign + "0." + std::string(static_cast<std::size_t>(-whole), '0') + digits;
+  const auto point = static_cast<std::size_t>(whole);
+  if (point >= digits.size()) return sign + digits + std::string(point - digits.size(), '0');
+  return sign + digits.substr(0, point) + '.' + digits.substr(point);
+}
+
+// The shortest plain decimal that reads back as the same number: 2401, -0.5, 0.0000001. The
+// digits come from the C library's correctly rounded printf, the fewest that read back; whatever
+// decimal point the C locale has is dropped with the exponent, so the text is the same in every
+// locale. (Not to_chars: its tables would be a tenth of the Windows tour's executable.)
 std::string plainDecimal(double v) {
-  std::array<char, 400> digits{};
-  const auto result =
-      std::to_chars(digits.data(), digits.data() + digits.size(), v, std::chars_format::fixed);
-  return std::string(digits.data(), result.ptr);
+  if (std::isnan(v)) return "nan";
+  if (std::isinf(v)) return v < 0 ? "-inf" : "inf";
+  std::array<char, 40> scientific{};
+  for (int precision = 0; precision < std::numeric_limits<double>::max_digits10; ++precision) {
+    std::snprintf(scientific.data(), scientific.size(), "%.*e", precision, v);
+    if (std::strtod(scientific.data(), nullptr) == v) break;
+  }
+  return plainFromScientific(scientific.data());
 }
 
 std::int64_t integral(const Value& value, ValueKind to) {

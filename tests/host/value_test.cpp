@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+
 #include "host/error.h"
 #include "host/value.h"
 #include "tests/support/printers.h"
@@ -74,6 +79,23 @@ TEST(ValueDescription, ShowsEachKindReadably) {
   EXPECT_EQ(host::describe(Value::number(-0.5)), "-0.5");
   // Small fractions keep their digits rather than collapsing to 0.
   EXPECT_EQ(host::describe(Value::number(0.0000001)), "0.0000001");
+}
+
+// Numbers are described by the fewest digits that read back, as to_chars gives them, over the
+// magnitudes the program meets.
+TEST(ValueDescription, DescribesNumbersByTheFewestDigitsThatReadBack) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+  for (int i = 0; i < 100000; ++i) {
+    const double value = mantissa(random) * std::pow(10.0, i % 24 - 10);
+    char expected[400];
+    const auto end =
+        std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed);
+    ASSERT_EQ(host::describe(Value::number(value)), std::string(expected, end.ptr));
+  }
+  EXPECT_EQ(host::describe(Value::number(-0.0)), "-0");
+  EXPECT_EQ(host::describe(Value::number(0.1)), "0.1");
+  EXPECT_EQ(host::describe(Value::number(100)), "100");
 }
 
 TEST(SystemColor, SetsTheTopBit) {

@@ -46,6 +46,7 @@ if [ -z "${WINEPREFIX:-}" ]; then
   export WINEPREFIX=$build/wine-prefix
   own_prefix=true
 fi
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 export WINEDEBUG=${WINEDEBUG:--all}
 # No prompt to install Wine's .NET or HTML engines.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
@@ -58,7 +59,7 @@ make_prefix() {
       # A crash prints its backtrace to standard error instead of opening a dialog.
       env -u DISPLAY "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
         /t REG_DWORD /d 0 /f &&
-      wineserver -w
+      "$wineserver" -w
   } >"$log" 2>&1 9>&- || { cat "$log" >&2; fail "could not make the Wine prefix $WINEPREFIX"; }
   touch "$WINEPREFIX/.skinbench-ready"
 }
@@ -104,6 +105,10 @@ program_pid=$!
 status=0
 wait "$program_pid" || status=$?
 program_pid=
+# Wine's background processes (its server and the desktop) outlive the program, holding the
+# display it was started with; the next program in the prefix would join them there. So the
+# prefix is handed on only once they have ended.
+"$wineserver" -w 9>&- || true
 cat "$scratch/out"
 cat "$scratch/err" >&2
 exit "$status"

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 #include "tour/core/reports.h"
+#include "tour/core/text_format.h"
 
 namespace tour {
 namespace {
@@ -60,3 +63,17 @@ TEST(VerdictWords, WriteOneCsvRowPerButtonWithTheStyleQuoted) {
 
 }  // namespace
 }  // namespace tour
+
+// The reports' contrasts round as to_chars does: the exact binary value, ties to even.
+TEST(VerdictWords, WriteContrastsRoundedAsToCharsDoes) {
+  std::vector<double> values = {0.0, 1.0, 1.125, 1.375, 4.105, 4.115, 4.495, 4.5, 20.995, 21.0};
+  for (int step = 0; step < 200000; ++step) values.push_back(1.0 + step * 0.0001000003);
+  for (const double value : values) {
+    char expected[64];
+    const auto end =
+        std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed, 2);
+    ASSERT_EQ(tour::fixed(value, 2), std::string(expected, end.ptr)) << value;
+  }
+  EXPECT_EQ(tour::fixed(-0.001, 2), "-0.00");
+  EXPECT_EQ(tour::fixed(2.5, 0), "2");
+}
