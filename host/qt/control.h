@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <cstdint>
 
 #include "host/control_record.h"
 
@@ -17,6 +18,7 @@ struct Control : ControlRecord {
   const MemberTable* members = nullptr;    // the type's, looked up once at creation
   QPointer<QWidget> widget;                // owned by the form widget
   IndicatorFits* indicatorFits = nullptr;  // the host's
+  std::uint64_t indicatorLook = 0;         // the serial of the fitted look its palette holds
 };
 
 // Gives assistive technology a name for the control where its widget shows none (a text box)

@@ -151,7 +151,8 @@ bool IndicatorFits::eventFilter(QObject* /*watched*/, QEvent* event) {
   return false;
 }
 
-void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& fits) {
+void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& fits,
+                  std::uint64_t& held) {
   const QWidget* parent = box.parentWidget();
   const QPalette& inherited = parent ? parent->palette() : QGuiApplication::palette();
   const IndicatorFits::Input input{box.style(),
@@ -164,9 +165,11 @@ void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& 
                                    inherited.color(QPalette::Window).rgba()};
   const IndicatorFits::Look& look =
       fits.lookFor(input, [&] { return fittedLook(box, colours, input); });
+  if (look.serial == held) return;
   setColorOnce(colours, QPalette::Base, look.fill);
   setColorOnce(colours, QPalette::Text, look.mark);
   setColorOnce(colours, QPalette::Window, look.window);
+  held = look.serial;
 }
 
 }  // namespace host::qt

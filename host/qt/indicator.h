@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QObject>
 #include <QPalette>
+#include <cstdint>
 #include <deque>
 
 class QStyle;
@@ -30,9 +31,11 @@ class IndicatorFits final : public QObject {
 
     bool operator==(const Input&) const = default;
   };
-  // The indicator's fill, its mark and the window colour its outline is drawn from.
+  // The indicator's fill, its mark and the window colour its outline is drawn from; and which
+  // fit it was, a number never given twice, so a box can tell whether its palette holds it.
   struct Look {
     QColor fill, mark, window;
+    std::uint64_t serial = 0;
   };
 
   // The look fitted to `input` earlier, or fitted now by `fit` and kept.
@@ -51,13 +54,17 @@ class IndicatorFits final : public QObject {
   };
   static constexpr std::size_t kMostKept = 8;  // a form's two kinds of box, in a few colours
   std::deque<Kept> kept_;
+  std::uint64_t lastSerial_ = 0;
   bool watching_ = false;
 };
 
 // Fits a check box's or option button's indicator to the background and label colours in
 // `colours`, which the box is about to take, whatever the theme: the indicator's fill and its
-// boundary stand out on the background, and the mark stands out on the fill.
-void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& fits);
+// boundary stand out on the background, and the mark stands out on the fill. `held` is the
+// serial of the look `colours` already holds (0 for none); that look is not set again, and
+// `held` becomes the serial of the look fitted.
+void fitIndicator(const QAbstractButton& box, QPalette& colours, IndicatorFits& fits,
+                  std::uint64_t& held);
 
 template <class Fit>
 const IndicatorFits::Look& IndicatorFits::lookFor(const Input& input, Fit&& fit) {
@@ -67,6 +74,7 @@ const IndicatorFits::Look& IndicatorFits::lookFor(const Input& input, Fit&& fit)
   }
   if (kept_.size() == kMostKept) kept_.pop_front();
   kept_.push_back({input, fit()});
+  kept_.back().look.serial = ++lastSerial_;
   return kept_.back().look;
 }
 

@@ -24,11 +24,16 @@ void setRole(const Control& control, QPalette::ColorRole role, const QColor& col
 }
 
 // A check box's or option button's colour, with its indicator fitted to it in the same palette
-// change.
-void setBoxRole(const Control& control, QPalette::ColorRole role, const QColor& colour) {
+// change. Only the host sets a box's palette, so it still holds the look last fitted, unless
+// this change overwrites one of the look's roles.
+void setBoxRole(Control& control, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = control.widget->palette();
   palette.setColor(role, colour);
-  fitIndicator(as<QAbstractButton>(control), palette, *control.indicatorFits);
+  if (role == QPalette::Base || role == QPalette::Text || role == QPalette::Window) {
+    control.indicatorLook = 0;
+  }
+  fitIndicator(as<QAbstractButton>(control), palette, *control.indicatorFits,
+               control.indicatorLook);
   control.widget->setPalette(palette);
 }
 

@@ -33,20 +33,20 @@ constexpr std::array<Componentes, kColores> kComponentes{{
 
 // One assignment of a rule: a palette colour, passed as a 32-bit integer, or a 16-bit number.
 struct Asignacion {
-  const char16_t* propiedad;
+  host::TextView propiedad;
   std::variant<Color, std::int16_t> valor;
 };
 
 // The settings for the controls of some type names: always, and then only with Quitar3D set.
 struct Regla {
-  std::span<const char16_t* const> tipos;
+  std::span<const host::TextView> tipos;
   std::span<const Asignacion> siempre;
   std::span<const Asignacion> sinRelieve;
 };
 
-constexpr const char16_t* kTiposTexto[] = {u"TextBox"};
-constexpr const char16_t* kTiposCasilla[] = {u"CheckBox", u"OptionButton"};
-constexpr const char16_t* kTiposBoton[] = {u"CommandButton"};
+constexpr host::TextView kTiposTexto[] = {u"TextBox"};
+constexpr host::TextView kTiposCasilla[] = {u"CheckBox", u"OptionButton"};
+constexpr host::TextView kTiposBoton[] = {u"CommandButton"};
 
 constexpr Asignacion kTextoSiempre[] = {{u"BackColor", ColorFondoTexto},
                                         {u"ForeColor", ColorTexto}};
@@ -76,7 +76,7 @@ Value ValorDe(const Asignacion& asignacion, const Paleta& paleta) {
 // match.
 const Regla* BuscarRegla(ResumeNext& resume, FormsHost& host, const host::Text& tipo) {
   for (const Regla& regla : kReglas) {
-    for (const char16_t* nombre : regla.tipos) {
+    for (const host::TextView nombre : regla.tipos) {
       if (resume.test([&] { return host.textEquals(tipo, nombre); })) return &regla;
     }
   }

@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <vector>
 
+#include "host/qt/indicator.h"
 #include "ventana.h"
 
 namespace {
@@ -42,6 +43,18 @@ TEST(IndicatorFits, AfterTheThemeTurnsDarkAKeptLookIsTheOneFittedAfresh) {
   QApplication::setPalette(QApplication::style()->standardPalette());
   EXPECT_NE(light, fitted) << "the themes give the same look: the case proves nothing";
   EXPECT_EQ(kept, fitted);
+}
+
+// A box skips setting a look its palette holds, known by the look's serial: a look fitted after
+// the theme changed must not carry a serial some box holds from before.
+TEST(IndicatorFits, ALookFittedAfterTheThemeChangedHasASerialNeverGivenBefore) {
+  host::qt::IndicatorFits fits;
+  const auto fit = [] { return host::qt::IndicatorFits::Look{}; };
+  const std::uint64_t before = fits.lookFor({}, fit).serial;
+  QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+  const std::uint64_t after = fits.lookFor({}, fit).serial;
+  QApplication::setPalette(QApplication::style()->standardPalette());
+  EXPECT_NE(after, before);
 }
 
 }  // namespace
