@@ -94,8 +94,8 @@ constexpr VariantRow kVariants[] = {
 };
 
 // Painting the largest forms takes seconds, between iterations too: runs that paint them are
-// counted out rather than timed out, so that a full run stays within minutes. A smoke run does
-// each benchmark once.
+// counted out rather than timed out, so that a full run stays within minutes; at 10,000
+// controls one run per repetition. A smoke run does each benchmark once.
 void limitRuns(benchmark::internal::Benchmark& benchmark, std::size_t count, bool paints,
                bool smoke) {
   if (smoke) {
@@ -103,7 +103,7 @@ void limitRuns(benchmark::internal::Benchmark& benchmark, std::size_t count, boo
   } else if (!paints) {
     return;
   } else if (count >= 10000) {
-    benchmark.Iterations(1)->Repetitions(3);
+    benchmark.Iterations(1);
   } else if (count >= 1000) {
     benchmark.Iterations(5);
   }
