@@ -336,9 +336,9 @@ def press_row(method, presses):
 # each cost shows up as, and the cost in words.
 START_COSTS = [
     (("get_process_winstation", "set_user_object_info", "enum_key"),
-     "per-monitor DPI awareness, which both programs declare: Wine checks its list of monitors "
-     "(three requests) whenever it works out the dots per inch of a window, at each window "
-     "made, placed or painted, so the program's further window work below costs these too"),
+     "the dots per inch of a window, which Wine works out, checking its list of monitors "
+     "(three requests), at each window made, placed or painted, whether the program "
+     "declares DPI awareness or not: these come with the program's further window work below"),
     (("set_window_info",),
      "the host's procedure in front of each control's own (two window settings per control: "
      "the control it stands for and the procedure), and the group of the second option button"),
