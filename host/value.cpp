@@ -27,20 +27,6 @@ Int narrow(std::int64_t v, ValueKind to) {
   return static_cast<Int>(v);
 }
 
-// A number converts to an integer only when it is whole; a whole number too large for any
-// integer is an overflow, like one too large for the integer asked for.
-std::int64_t wholeNumber(double v, ValueKind to) {
-  if (!std::isfinite(v) || std::trunc(v) != v) {
-    throw HostError(ErrorCode::TypeMismatch, "type mismatch: " + std::to_string(v) +
-                                                 " is not a whole " + std::string(kindName(to)));
-  }
-  if (std::fabs(v) > 9.2e18) {
-    throw HostError(ErrorCode::Overflow, "overflow: " + std::to_string(v) + " does not fit a " +
-                                             std::string(kindName(to)));
-  }
-  return static_cast<std::int64_t>(v);
-}
-
 // "-2.401e+03" as "-2401", "1e-07" as "0.0000001": the sign, the digits and the exponent of
 // printf's %e, written out without an exponent; the decimal point, whatever the locale's, is
 // skipped.
@@ -72,6 +58,20 @@ std::string plainDecimal(double v) {
     if (std::strtod(scientific.data(), nullptr) == v) break;
   }
   return plainFromScientific(scientific.data());
+}
+
+// A number converts to an integer only when it is whole; a whole number too large for any
+// integer is an overflow, like one too large for the integer asked for.
+std::int64_t wholeNumber(double v, ValueKind to) {
+  if (!std::isfinite(v) || std::trunc(v) != v) {
+    throw HostError(ErrorCode::TypeMismatch, "type mismatch: " + plainDecimal(v) +
+                                                 " is not a whole " + std::string(kindName(to)));
+  }
+  if (std::fabs(v) > 9.2e18) {
+    throw HostError(ErrorCode::Overflow, "overflow: " + plainDecimal(v) + " does not fit a " +
+                                             std::string(kindName(to)));
+  }
+  return static_cast<std::int64_t>(v);
 }
 
 std::int64_t integral(const Value& value, ValueKind to) {

@@ -20,6 +20,8 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev pkg-config libxcb1-dev
 test_packages+=(xdotool x11-utils imagemagick valgrind python3)
 # A real window manager, for the tour and the pictures on a desktop.
 test_packages+=(openbox)
+# The German locale's source, compiled by the tests that describe numbers under a decimal comma.
+test_packages+=(locales)
 test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
 # The screen-reader test: a real AT-SPI client in a private D-Bus session.
 test_packages+=(python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon)

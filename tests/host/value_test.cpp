@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <clocale>
 #include <cmath>
+#include <locale>
 #include <random>
 #include <string>
 
 #include "host/error.h"
+#include "host/memory/memory_host.h"
 #include "host/value.h"
 #include "tests/support/printers.h"
 
@@ -96,6 +99,64 @@ TEST(ValueDescription, DescribesNumbersByTheFewestDigitsThatReadBack) {
   EXPECT_EQ(host::describe(Value::number(-0.0)), "-0");
   EXPECT_EQ(host::describe(Value::number(0.1)), "0.1");
   EXPECT_EQ(host::describe(Value::number(100)), "100");
+}
+
+// A desktop whose locale writes numbers with a decimal comma, as Qt takes it from the
+// environment when it starts: the C library's (printf, strtod) and the C++ streams' alike.
+class InADecimalCommaLocale : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"de_DE.UTF-8", "German_Germany.1252"}) {
+      if (std::setlocale(LC_ALL, name)) break;
+    }
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",")
+        << "no locale with a decimal comma: generate de_DE.UTF-8 (the locales package)";
+    // The locale owns its facets and deletes them.
+    std::locale::global(std::locale(std::locale::classic(), new DecimalComma));
+  }
+  void TearDown() override {
+    std::locale::global(savedStreams_);
+    std::setlocale(LC_ALL, savedLibrary_.c_str());
+  }
+
+ private:
+  struct DecimalComma final : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+  };
+  const std::string savedLibrary_ = std::setlocale(LC_ALL, nullptr);
+  const std::locale savedStreams_;
+};
+
+// -2401 written "-2,401e+03" by printf must not come out "-2,40.1", nor 2.5 as "2,5".
+TEST_F(InADecimalCommaLocale, NumbersInMessagesAndTracesAreWrittenWithAPoint) {
+  using Convert = void (*)();
+  struct Refusal {
+    Convert convert;
+    const char* message;
+  };
+  const Refusal refusals[] = {
+      {[] { Value::number(2.5).asInt16(); }, "type mismatch: 2.5 is not a whole 16-bit integer"},
+      {[] { Value::number(-2401.75).asInt32(); },
+       "type mismatch: -2401.75 is not a whole 32-bit integer"},
+      {[] { Value::number(1e19).asInt32(); },
+       "overflow: 10000000000000000000 does not fit a 32-bit integer"},
+  };
+  for (const Refusal& refusal : refusals) {
+    try {
+      refusal.convert();
+      ADD_FAILURE() << "not refused: " << refusal.message;
+    } catch (const HostError& error) {
+      EXPECT_STREQ(error.what(), refusal.message);
+    }
+  }
+  host::memory::Call move;
+  move.operation = host::memory::Operation::CallMethod;
+  move.target = "Command1(3)";
+  move.member = u"Move";
+  move.arguments = {Value::number(-2401), Value::number(0.5)};
+  EXPECT_EQ(host::memory::describe(move), "call Command1(3).Move -2401 0.5");
+  EXPECT_EQ(host::describe(Value::number(-240.1)), "-240.1");
+  EXPECT_EQ(host::describe(Value::number(0.0000001)), "0.0000001");
 }
 
 TEST(SystemColor, SetsTheTopBit) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows zip, made afresh by CPack from a built tree: its name, exactly skinbench.exe,
 # skinbench-tour.exe, LICENSE.txt and README.txt at its top, and a README.txt that Notepad shows
-# as meant: CRLF line endings, no Markdown left over, and the sections a Windows user needs.
+# as meant: CRLF line endings, no Markdown left over, and the sections a Windows user needs,
+# without the building and testing.
 # Usage: check_zip.sh BUILD_DIR ZIP_NAME
 set -euo pipefail
 build=$1
@@ -37,13 +38,41 @@ for ((i = 0; i < ${#leftovers[@]}; i += 2)); do
   ! grep -qn -- "${leftovers[i]}" "$readme" ||
     fail "README.txt holds ${leftovers[i + 1]}: $(grep -n -- "${leftovers[i]}" "$readme" | head -1)"
 done
-# Each section a heading underlined: what the program is, the keyboard, how to run it on Windows
-# with its table, and the licence.
-for heading in skinbench "Keyboard and screen readers" Windows "What each method shows on Windows" \
-  Licence; do
-  grep -A1 -x -- "$heading"$'\r' "$readme" | tail -n +2 | grep -q -- $'^[-=]\+\r$' ||
-    fail "README.txt has no section \"$heading\""
+# It opens with what a person on Windows needs, each a heading underlined, in this order: what
+# the program is, how to run it and the tour, the keyboard and screen readers, the tables, the
+# licence.
+previous=0
+for heading in skinbench Windows "The tour on Windows" "Keyboard and screen readers" \
+  "What each method shows on Windows" Licence; do
+  at=$(grep -n -A1 -x -- "$heading"$'\r' "$readme" | grep -m 1 -- $'^[0-9]*-[-=]\+\r$' |
+    cut -d- -f1 || true)
+  [ -n "$at" ] || fail "README.txt has no section \"$heading\""
+  [ "$at" -gt "$previous" ] || fail "README.txt has \"$heading\" out of order (line $at)"
+  previous=$at
 done
+# The building and testing on Linux stay in README.md, each with what it is.
+linux_only=(
+  'scripts/' 'a script of the repository'
+  'ctest' 'a test command'
+  'cmake' 'a build command'
+  'build-windows-' 'a build folder'
+)
+for ((i = 0; i < ${#linux_only[@]}; i += 2)); do
+  ! grep -qn -- "${linux_only[i]}" "$readme" ||
+    fail "README.txt holds ${linux_only[i + 1]}: $(grep -n -- "${linux_only[i]}" "$readme" | head -1)"
+done
+# A file that the zip holds under another name than the repository's is named as the zip has it.
+renamed=(LICENSE LICENSE.txt README.md README.txt)
+for ((i = 0; i < ${#renamed[@]}; i += 2)); do
+  ! grep -qnP -- "\\b${renamed[i]//./\\.}\\b(?!\\.txt)" "$readme" ||
+    fail "README.txt names ${renamed[i]}, which the zip holds as ${renamed[i + 1]}"
+done
+grep -q 'see LICENSE.txt' "$readme" || fail "README.txt does not point to LICENSE.txt"
+# A table row is its first cell, then each other cell under its column's heading; a cell that is
+# its own heading is a table's heading row taken for a row.
+! grep -qnE $'^    ([^:]+): \\1\r$' "$readme" ||
+  fail "README.txt has a table's heading as a row: $(grep -nE $'^    ([^:]+): \\1\r$' "$readme" | head -1)"
+[ "$(grep -c '^Prueba 10: Reset a estandar' "$readme")" -ge 2 ] ||
+  fail "README.txt lacks the Windows tables, classic and themed"
 grep -q 'unzip the zip and run skinbench.exe' "$readme" || fail "README.txt does not say how to run it"
-grep -q '^Prueba 10: Reset a estandar' "$readme" || fail "README.txt lacks the Windows table"
 echo "PASSED: $name holds $listing; README.txt is plain CRLF text with its sections"

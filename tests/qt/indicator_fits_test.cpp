@@ -1,12 +1,15 @@
 // The looks the Qt host fits to check and option indicators and keeps: one kept from the light
-// theme must not be given out once the application's palette is dark.
+// theme must not be given out once the application's palette is dark, and a box going back to
+// earlier colours gets their look back.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QStyle>
 #include <vector>
 
 #include "host/qt/indicator.h"
+#include "pixels.h"
 #include "ventana.h"
 
 namespace {
@@ -43,6 +46,22 @@ TEST(IndicatorFits, AfterTheThemeTurnsDarkAKeptLookIsTheOneFittedAfresh) {
   QApplication::setPalette(QApplication::style()->standardPalette());
   EXPECT_NE(light, fitted) << "the themes give the same look: the case proves nothing";
   EXPECT_EQ(kept, fitted);
+}
+
+// A box back on colours it had before shows their indicator again, not the one fitted to the
+// colours between.
+TEST(IndicatorFits, ABoxBackOnEarlierColoursShowsTheirIndicatorAgain) {
+  qtbench::Form1Window w;
+  for (const char16_t* name : {u"Check1", u"Option1"}) {
+    SCOPED_TRACE(host::toUtf8(name));
+    std::vector<QImage> shown;
+    for (const host::ColorValue ground : {kSkinGround, kDarkGround, kSkinGround}) {
+      w.host.setProperty(w.control(name, 0), u"BackColor", host::Value::int32(ground));
+      shown.push_back(qtbench::shown(w.widget(name, 0)));
+    }
+    EXPECT_FALSE(shown[1] == shown[0]) << "the grounds give the same look: the case proves nothing";
+    EXPECT_TRUE(shown[2] == shown[0]) << "the indicator keeps the dark ground's look";
+  }
 }
 
 // A box skips setting a look its palette holds, known by the look's serial: a look fitted after

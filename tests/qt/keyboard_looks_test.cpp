@@ -1,6 +1,7 @@
 // Keyboard, screen readers and legibility on the Qt host: where the focus starts, the focus ring
 // on a graphical button's faces, each control's place among the window's accessible children,
-// and the check and option indicators on the skinned form in a light and a dark theme.
+// and the check and option indicators in a light and a dark theme, on the skinned form and on
+// one whose boxes are given only a background.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -11,10 +12,12 @@
 #include <QTest>
 #include <algorithm>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
+#include "host/project.h"
 #include "pixels.h"
 #include "ventana.h"
 
@@ -217,6 +220,31 @@ void expectIndicatorsShowPlainly(qtbench::Form1Window& w) {
   }
 }
 
+// Form1 with no code: nothing skins it, as with a form the program adopts, whose boxes may be
+// given a background and no label colour.
+host::Project form1WithoutCode() {
+  struct NoCode final : host::FormCode {
+    std::vector<host::HandlerBinding> handlers() override { return {}; }
+  };
+  host::Project project = testbench::ProyectoForm1();
+  project.createCode = [](host::FormsHost&, host::FormRef) { return std::make_unique<NoCode>(); };
+  return project;
+}
+
+// The boxes of a form the skin never saw, given only the skin's background: their indicators
+// are fitted to it all the same.
+void expectIndicatorsOnABackColorAloneShowPlainly() {
+  constexpr host::ColorValue kSkinGround = 0x00EEECEB;  // qtbench::kColorFondo
+  qtbench::Form1Window adopted(form1WithoutCode());
+  for (const Indicator& c : kIndicators) {
+    for (const std::int16_t index : {0, 1}) {
+      adopted.host.setProperty(adopted.control(c.name, index), u"BackColor",
+                               Value::int32(kSkinGround));
+    }
+  }
+  expectIndicatorsShowPlainly(adopted);
+}
+
 class LightTheme : public ::testing::Test {
  protected:
   qtbench::Form1Window w;
@@ -224,6 +252,10 @@ class LightTheme : public ::testing::Test {
 
 TEST_F(LightTheme, IndicatorsOnTheSkinnedFormShowPlainly) {
   expectIndicatorsShowPlainly(w);
+}
+
+TEST_F(LightTheme, IndicatorsGivenOnlyABackColorShowPlainly) {
+  expectIndicatorsOnABackColorAloneShowPlainly();
 }
 
 class DarkTheme : public ::testing::Test {
@@ -238,6 +270,10 @@ class DarkTheme : public ::testing::Test {
 
 TEST_F(DarkTheme, IndicatorsOnTheSkinnedFormShowPlainly) {
   expectIndicatorsShowPlainly(w);
+}
+
+TEST_F(DarkTheme, IndicatorsGivenOnlyABackColorShowPlainly) {
+  expectIndicatorsOnABackColorAloneShowPlainly();
 }
 
 TEST_F(DarkTheme, FocusRingStandsOutOnTheThemesStandardFace) {
