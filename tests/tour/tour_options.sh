@@ -15,20 +15,22 @@ source "$(dirname "$0")/../support/harness.sh"
 # A row: the arguments | the exit status | the outcome. In the arguments @OUT@ is a folder not
 # there yet, in a folder that must stay empty unless the tour succeeds; @FILE@ a file, which must
 # stay as it is; @LOCKED@ that folder made read-only (a row left out for root, who writes there
-# all the same); @STYLE@ the style. The outcomes:
+# all the same); @STYLE@ the style, @ANYCASE@ the style in capitals, as a style may be named.
+# The outcomes:
 #   usage        the usage on standard output, nothing written
 #   refused:TEXT one line on standard error that says TEXT, nothing on standard output, nothing
 #                written
 #   verdicts     the six files, the verdicts of the style alone: 2 starts x 10 methods x 6 buttons
 readonly rows=(
   "--out @OUT@ --help|0|usage"
+  "-h|0|usage"
   "--outdir @OUT@|2|refused:unknown option \"--outdir\""
   "--out @OUT@ --styles @STYLE@|2|refused:unknown option \"--styles\""
   "--out @OUT@ --style=bogus|2|refused:unknown style \"bogus\""
   "--out @OUT@ --style|2|refused:--style needs a value"
   "--out @FILE@/out --style @STYLE@|2|refused:cannot create the folder"
   "--out @LOCKED@ --style @STYLE@|2|refused:cannot write into it"
-  "--out=@OUT@ --style @STYLE@|0|verdicts"
+  "--out=@OUT@ --style @ANYCASE@|0|verdicts"
 )
 
 path_for_program() {
@@ -83,6 +85,7 @@ for row in "${rows[@]}"; do
   arguments=${arguments//@FILE@/$(path_for_program "$case_dir/file")}
   arguments=${arguments//@LOCKED@/$(path_for_program "$case_dir/empty")}
   arguments=${arguments//@STYLE@/$style}
+  arguments=${arguments//@ANYCASE@/${style^^}}
   step "$arguments: status $expected, $outcome"
   status=0
   # shellcheck disable=SC2086 # the arguments are words without spaces
