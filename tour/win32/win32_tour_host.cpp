@@ -39,8 +39,9 @@ std::string utf8(const std::wstring& text) {
 
 // A name as a heading gives it: "light" is "Light".
 std::string capitalised(std::string name) {
-  if (!name.empty() && name[0] >= 'a' && name[0] <= 'z')
+  if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') {
     name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  }
   return name;
 }
 
