@@ -53,7 +53,7 @@ if [ -n "$windows" ]; then
     echo "error: the Windows tour failed" >&2
     exit 1
   fi
-  readme_with_tables "$scratch/tour/verdicts.md" '^## (classic|themed) style' \
+  readme_with_tables "$scratch/tour/verdicts.md" '^## (Classic|Themed) controls' \
     '<!-- Windows verdicts: made by scripts/docs.sh --windows from skinbench-tour.exe; do not edit -->' \
     '<!-- end of Windows verdicts -->' "$scratch/README.md"
   if [ -z "$check" ]; then

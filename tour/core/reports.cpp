@@ -117,11 +117,13 @@ std::string caseWords(const CaseVerdict& verdict, const std::set<Rgb>& standard)
   return joined(parts, "; ");
 }
 
-// Headed with the style and what the pixels were read on: one run reads them all on one.
+// Headed with the style and what the pixels were read on, as the style's first case has it.
 std::string styleTable(const std::vector<CaseVerdict>& verdicts, const std::string& style) {
   const std::set<Rgb> standard = standardFaces(verdicts, style);
-  std::string text = "## " + style + " style on the " + verdicts.front().platform +
-                     " platform\n\n| Method | From skinned | From standard |\n|---|---|---|\n";
+  const auto first = std::find_if(verdicts.begin(), verdicts.end(),
+                                  [&](const CaseVerdict& v) { return v.style == style; });
+  std::string text =
+      "## " + first->heading + "\n\n| Method | From skinned | From standard |\n|---|---|---|\n";
   for (int method = 1; method <= kMethods; ++method) {
     const CaseVerdict* skinned = find(verdicts, style, Start::Skinned, method);
     const CaseVerdict* reset = find(verdicts, style, Start::Standard, method);
@@ -132,12 +134,31 @@ std::string styleTable(const std::vector<CaseVerdict>& verdicts, const std::stri
   return text + '\n';
 }
 
-std::string methodList(const std::vector<CaseVerdict>& group, bool (*holds)(const ButtonVerdict&)) {
+bool everyButton(const CaseVerdict& verdict, bool (*holds)(const ButtonVerdict&)) {
+  return !verdict.buttons.empty() &&
+         std::all_of(verdict.buttons.begin(), verdict.buttons.end(), holds);
+}
+
+bool colorBotonOnAll(const CaseVerdict& verdict) {
+  return everyButton(verdict, [](const ButtonVerdict& b) { return b.colorBoton(); });
+}
+
+bool readableOnAll(const CaseVerdict& verdict) {
+  return everyButton(verdict, [](const ButtonVerdict& b) { return b.readable(); });
+}
+
+// Some button changed, and each that did showed its new look before the handler returned: the
+// table's "shown at once" and never "shown after the handler".
+bool shownAtOnce(const CaseVerdict& verdict) {
+  return !everyButton(verdict, [](const ButtonVerdict& b) { return b.unchanged; }) &&
+         everyButton(verdict,
+                     [](const ButtonVerdict& b) { return b.unchanged || b.shownBeforeReturn; });
+}
+
+std::string methodList(const std::vector<CaseVerdict>& group, bool (*holds)(const CaseVerdict&)) {
   std::vector<std::string> methods;
   for (const CaseVerdict& verdict : group) {
-    bool all = !verdict.buttons.empty();
-    for (const ButtonVerdict& button : verdict.buttons) all = all && holds(button);
-    if (all) methods.push_back(std::to_string(verdict.method));
+    if (holds(verdict)) methods.push_back(std::to_string(verdict.method));
   }
   return methods.empty() ? "none" : joined(methods, " ");
 }
@@ -208,13 +229,9 @@ std::string progressLine(const std::vector<CaseVerdict>& group) {
   int refused = 0;
   for (const CaseVerdict& verdict : group) refused += verdict.refused;
   return "verdicts for " + group.front().style + " from " + startName(group.front().start) +
-         ": ColorBoton after " +
-         methodList(group, [](const ButtonVerdict& b) { return b.colorBoton(); }) +
-         "; readable after " +
-         methodList(group, [](const ButtonVerdict& b) { return b.readable(); }) +
-         "; shown before the handler returned after " +
-         methodList(group, [](const ButtonVerdict& b) { return b.shownBeforeReturn; }) + " (" +
-         std::to_string(refused) + " refused)";
+         ": ColorBoton after " + methodList(group, colorBotonOnAll) + "; readable after " +
+         methodList(group, readableOnAll) + "; shown before the handler returned after " +
+         methodList(group, shownAtOnce) + " (" + std::to_string(refused) + " refused)";
 }
 
 }  // namespace tour

@@ -77,6 +77,9 @@ class TourHost {
   virtual void useStyle(const std::string& style) = 0;
   // What the pixels are read on, for the reports: "offscreen", or a system and its theme.
   virtual std::string platformName() = 0;
+  // The heading of the table of `style`'s verdicts: the style and what the pixels are read on,
+  // in the host's own words.
+  virtual std::string verdictsHeading(const std::string& style) = 0;
   // Loads a fresh Form1 and shows it as the active window; throws ReadBackError where it does not
   // come on screen so. Form1's code runs on a host that calls `afterYield` after each yield.
   virtual std::unique_ptr<FormWindow> loadForm1(std::function<void()> afterYield = {}) = 0;

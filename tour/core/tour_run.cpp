@@ -1,6 +1,5 @@
 #include "tour/core/tour_run.h"
 
-#include <cmath>
 #include <utility>
 
 #include "host/error.h"
@@ -108,7 +107,8 @@ class PressTour {
 class Case {
  public:
   Case(TourHost& host, const std::string& style, Start start, int method)
-      : verdict_{style, host.platformName(), start, method, {}, {}, 0, {}},
+      : verdict_{style, host.verdictsHeading(style), start, method, {}, {}, 0, {}},
+        platform_(host.platformName()),
         window_(host.loadForm1()) {}
 
   CaseVerdict run() {
@@ -118,11 +118,11 @@ class Case {
     }
     // Before and after are checked against a fresh rendering; what the click's handler left on
     // screen when it returned cannot be, so the watch makes sure nothing spoilt it.
-    const Picture before = checkedReadBack(*window_, verdict_.platform);
+    const Picture before = checkedReadBack(*window_, platform_);
     window_->beginWatch();
     window_->resetRefused();
     const Picture atReturn = window_->pressForReadingAtReturn(verdict_.method);
-    const Picture after = checkedReadBack(*window_, verdict_.platform);
+    const Picture after = checkedReadBack(*window_, platform_);
     checkWatch();
     verdict_.refused = window_->refused();
     verdict_.title = window_->title();
@@ -134,7 +134,7 @@ class Case {
   void checkWatch() {
     const std::optional<std::string> disturbance = window_->disturbance();
     if (!disturbance) return;
-    throw ReadBackError(*disturbance + " while a method ran on the " + verdict_.platform +
+    throw ReadBackError(*disturbance + " while a method ran on the " + platform_ +
                         " platform, so what it showed meanwhile cannot be read back reliably; "
                         "nothing was written");
   }
@@ -148,8 +148,7 @@ class Case {
       verdict.button = "Command1(" + indexOf(*window_, button) + ")";
       verdict.face = colours.face;
       verdict.text = colours.text;
-      // Kept to the two decimals it is reported with, so that "readable" agrees with the figure.
-      verdict.contrast = std::round(contrastRatio(colours.face, colours.text) * 100) / 100;
+      verdict.contrast = reportedContrast(colours.face, colours.text);
       verdict.shownBeforeReturn = atReturn.samePixels(after, area);
       verdict.unchanged = before.samePixels(after, area);
       verdict_.buttons.push_back(verdict);
@@ -159,6 +158,7 @@ class Case {
   }
 
   CaseVerdict verdict_;
+  std::string platform_;
   std::unique_ptr<FormWindow> window_;
 };
 

@@ -18,12 +18,16 @@ std::string startName(Start start);
 
 inline constexpr int kMethods = 10;
 
+// The contrast of text on a face as the reports give it, to two decimals, so that "readable"
+// agrees with the figure printed: 4.497 is "4.50", and readable.
+double reportedContrast(Rgb face, Rgb text);
+
 // What one Command1 button shows after a method, read from the window's pixels.
 struct ButtonVerdict {
   std::string button;  // "Command1(3)"
   Rgb face = 0;
   Rgb text = 0;
-  double contrast = 1.0;  // text against face, to the two decimals it is reported with
+  double contrast = 1.0;  // text against face: reportedContrast()
   // The window system already had the button's final pixels when the click handler returned.
   bool shownBeforeReturn = false;
   // The button looked the same before the press as after it.
@@ -36,7 +40,7 @@ struct ButtonVerdict {
 // One method applied once, through the click of PROBAR, to a freshly loaded Form1.
 struct CaseVerdict {
   std::string style;
-  std::string platform;  // what the pixels were read on
+  std::string heading;  // the style and what the pixels were read on, as the reports head its table
   Start start = Start::Skinned;
   int method = 0;
   std::string title;                   // the window's title after the press

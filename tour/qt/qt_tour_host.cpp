@@ -16,6 +16,10 @@ std::string QtTourHost::platformName() {
   return QGuiApplication::platformName().toStdString();
 }
 
+std::string QtTourHost::verdictsHeading(const std::string& style) {
+  return style + " style on the " + platformName() + " platform";
+}
+
 std::unique_ptr<FormWindow> QtTourHost::loadForm1(std::function<void()> afterYield) {
   return std::make_unique<QtFormWindow>(std::move(afterYield));
 }

@@ -16,6 +16,8 @@ class QtTourHost final : public TourHost {
   std::string styleName() override { return style_; }
   void useStyle(const std::string& style) override;
   std::string platformName() override;
+  // "Fusion style on the offscreen platform".
+  std::string verdictsHeading(const std::string& style) override;
   std::unique_ptr<FormWindow> loadForm1(std::function<void()> afterYield) override;
 
  private:

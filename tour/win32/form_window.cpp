@@ -32,15 +32,6 @@ using host::win32::Win32Host;
 constexpr int kPatienceSeconds = 5;
 constexpr DWORD kPollMs = 10;
 
-// Input the tour keeps from the window: a button under the pointer, or one a key holds down,
-// would look hot or pressed and give another verdict than the same window elsewhere.
-bool isUserInput(UINT message) {
-  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-         (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) || message == WM_MOUSEHOVER ||
-         message == WM_MOUSELEAVE;
-}
-
 std::wstring windowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
@@ -56,6 +47,11 @@ class Win32FormWindow final : public FormWindow {
  public:
   Win32FormWindow(ControlLook look, std::function<void()> afterYield)
       : host_(look), capturing_(host_) {
+    if (!shield_.up()) {
+      throw ReadBackError(
+          "the pointer and the keys cannot be kept from the window, so what it shows cannot be "
+          "trusted; nothing was written");
+    }
     host_.setRefusalObserver([this](const host::HostError&) { ++refused_; });
     if (afterYield) capturing_.setAfterYield(std::move(afterYield));
     host::Project project = testbench::ProyectoForm1();
@@ -100,7 +96,6 @@ class Win32FormWindow final : public FormWindow {
         PostQuitMessage(static_cast<int>(message.wParam));
         return;
       }
-      if (isUserInput(message.message)) continue;
       host_.dispatch(message);
     }
   }
@@ -210,6 +205,7 @@ class Win32FormWindow final : public FormWindow {
   HWND probar_ = nullptr;
   int refused_ = 0;
   WindowWatch watch_;
+  InputShield shield_;
 };
 
 }  // namespace

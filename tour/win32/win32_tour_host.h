@@ -19,8 +19,10 @@ class Win32TourHost final : public TourHost {
   std::string styleName() override;
   // `style` is one of kStyles.
   void useStyle(const std::string& style) override;
-  // The Windows version, or Wine's version and theme where it runs under Wine.
+  // The Windows version, or Wine's version where it runs under Wine, and the active theme.
   std::string platformName() override;
+  // "Classic controls, read on Wine 8.0 (theme: Light, Blue)".
+  std::string verdictsHeading(const std::string& style) override;
   std::unique_ptr<FormWindow> loadForm1(std::function<void()> afterYield) override;
 
  private:
@@ -28,8 +30,8 @@ class Win32TourHost final : public TourHost {
   std::string platform_;  // looked up once
 };
 
-// What the pixels are read on: "Windows 10.0 (build 19045)", or under Wine "Wine 8.0", each
-// with its active theme where one is: ", theme Light".
+// What the pixels are read on: "Windows 10.0, build 19045" or, under Wine, "Wine 8.0", with the
+// active theme and its colours, "(theme: Light, Blue)", or "(no theme)".
 std::string systemName();
 
 }  // namespace tour::win32
