@@ -4,6 +4,8 @@
 # Usage: e2e.sh bare WINE_RUN PROGRAM             the bare Win32 program: proves the driver
 #        e2e.sh full WINE_RUN PROGRAM SHOTS_DIR   skinbench.exe: skinned, eleven presses, close
 #        e2e.sh msaa WINE_RUN PROGRAM CLIENT      skinbench.exe as the MSAA client CLIENT sees it
+#        e2e.sh msaa_fault WINE_RUN PROGRAM CLIENT  the client finding a fault: it says what it
+#                                                   found and closes the program
 #        e2e.sh no_display WINE_RUN PROGRAM       skinbench.exe where no display can be opened
 # WINE_RUN runs a Windows program under Wine and exits with its status. Every wait is bounded,
 # and whatever the script started is ended on any way out.
@@ -26,6 +28,7 @@ fail() {
   show_log "the X server's log" "$scratch/xvfb.log"
   show_log "the window manager's log" "$scratch/openbox.log"
   show_log "the program's standard error" "$scratch/program.log"
+  [ ! -e "$scratch/client.log" ] || show_log "the MSAA client's output" "$scratch/client.log"
   exit 1
 }
 
@@ -214,14 +217,34 @@ run_full() {
 # The client starts the program itself, so that one Wine run holds the prefix; it prints the tree
 # it reads and what it checked.
 run_msaa() {
-  local client=$4 windows_program
-  windows_program="Z:${program//\//\\}"
+  local client=$4
   start_display
   start_window_manager
-  timeout 240 "$wine_run" "$client" "$windows_program" >"$scratch/program.log" 2>&1 ||
+  timeout 240 "$wine_run" "$client" "$(windows_path "$program")" >"$scratch/client.log" 2>&1 ||
     fail "the MSAA client found a fault (status $?)"
-  cat "$scratch/program.log"
+  cat "$scratch/client.log"
 }
+
+# Told to expect another name for the first control, the client says what it found there,
+# closes the program and exits 1. Wine's runner returns only once every program in its prefix
+# has ended, so a client that left the program running never returns: the bound then ends it.
+run_msaa_fault() {
+  local client=$4 status=0
+  start_display
+  start_window_manager
+  timeout 120 "$wine_run" "$client" "$(windows_path "$program")" Rechazar \
+    >"$scratch/client.log" 2>&1 || status=$?
+  [ "$status" -ne 124 ] || fail "the MSAA client did not end: it left the program running"
+  [ "$status" -eq 1 ] || fail "the MSAA client exited with status $status, not 1"
+  grep -q '^FAIL: child 0 is .*"Aceptar" (Command1(0)), not .*"Rechazar"' "$scratch/client.log" ||
+    fail "the MSAA client did not say what it found"
+  grep -q '^the program was closed' "$scratch/client.log" ||
+    fail "the MSAA client did not close the program"
+  cat "$scratch/client.log"
+  echo "PASSED: the client said what it found and closed the program"
+}
+
+windows_path() { echo "Z:${1//\//\\}"; }
 
 # A display number that no X server has taken.
 unused_display() {
@@ -253,6 +276,7 @@ case "$mode" in
   bare) run_bare ;;
   full) run_full "$@" ;;
   msaa) run_msaa "$@" ;;
+  msaa_fault) run_msaa_fault "$@" ;;
   no_display) run_no_display ;;
   *) fail "unknown mode '$mode'" ;;
 esac

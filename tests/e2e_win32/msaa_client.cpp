@@ -2,13 +2,18 @@
 // program, prints the form's accessible tree, checks the thirteen children in tab order (name,
 // role, description), ticks a check box and selects an option button through their default
 // actions and reads "checked" back, presses PROBAR and waits for the form's name-change event,
-// then closes the window. Exits 0 when all holds, 1 with the reason otherwise.
-// Usage: msaa_client PROGRAM (a Windows path)
+// then closes the window. Exits 0 when all holds; otherwise prints what it found, closes the
+// program (ends it where it does not close) and exits 1.
+// Usage: msaa_client PROGRAM [FIRST_NAME]
+//   PROGRAM     a Windows path
+//   FIRST_NAME  the name the first control in tab order is expected to have, "Aceptar" unless
+//               given: a wrong one shows how the client fails
 #include <oleacc.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +29,7 @@ struct Expected {
   const wchar_t* description;
 };
 // Form1's controls in tab order.
-constexpr Expected kTabOrder[] = {
+Expected kTabOrder[] = {
     {L"Aceptar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(0)"},
     {L"Guardar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(22)"},
     {L"cancelar", ROLE_SYSTEM_PUSHBUTTON, L"Command1(4)"},
@@ -41,8 +46,37 @@ constexpr Expected kTabOrder[] = {
 };
 constexpr std::size_t kCheck1_0 = 10, kOption1_0 = 8, kOption1_1 = 9, kProbar = 12;
 
+PROCESS_INFORMATION g_program{};
+HWND g_form = nullptr;
+
+// Closes the program's window, as a user would, and waits for the program to end; ends it where
+// it does not. Its exit status, or none where it had to be ended.
+std::optional<DWORD> closeProgram() {
+  if (!g_program.hProcess) return std::nullopt;
+  if (g_form) PostMessageW(g_form, WM_CLOSE, 0, 0);
+  std::optional<DWORD> status;
+  if (g_form && WaitForSingleObject(g_program.hProcess, kWaitMs) == WAIT_OBJECT_0) {
+    DWORD code = 1;
+    GetExitCodeProcess(g_program.hProcess, &code);
+    status = code;
+  } else {
+    TerminateProcess(g_program.hProcess, 1);
+    WaitForSingleObject(g_program.hProcess, kWaitMs);
+  }
+  CloseHandle(g_program.hThread);
+  CloseHandle(g_program.hProcess);
+  g_program = {};
+  return status;
+}
+
+// A fault found: what it is, and the program closed, so that nothing outlives the client.
 [[noreturn]] void fail(const std::wstring& why) {
   std::fwprintf(stdout, L"FAIL: %ls\n", why.c_str());
+  std::fflush(stdout);
+  if (g_program.hProcess) {
+    const bool closed = closeProgram().has_value();
+    std::fwprintf(stdout, L"the program was %ls\n", closed ? L"closed" : L"ended by force");
+  }
   std::fflush(stdout);
   std::exit(1);
 }
@@ -186,8 +220,9 @@ std::vector<Object> readTree(HWND form) {
                  stateText(stateOf(child)).c_str());
     if (nameOf(child) != want.name || roleOf(child) != want.role ||
         descriptionOf(child) != want.description) {
-      fail(L"child " + std::to_wstring(i) + L" is not " + want.description +
-           L" with its name and role");
+      fail(L"child " + std::to_wstring(i) + L" is " + roleText(roleOf(child)) + L" \"" +
+           nameOf(child) + L"\" (" + descriptionOf(child) + L"), not " + roleText(want.role) +
+           L" \"" + want.name + L"\" (" + want.description + L")");
     }
     if (!leadsBack(child, windows[i])) {
       fail(std::wstring(want.description) + L" does not lead back to its window and place");
@@ -236,7 +271,6 @@ void tickAndSelect(const std::vector<Object>& children) {
   std::wprintf(L"Option1(1) selected: [%ls]\n", stateText(stateOf(children[kOption1_1])).c_str());
 }
 
-HWND g_form = nullptr;
 int g_nameChanges = 0;
 
 void CALLBACK heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
@@ -259,43 +293,40 @@ void pressProbar(const std::vector<Object>& children, DWORD process) {
 
 HWND waitForForm(DWORD process) {
   HWND form = nullptr;
-  waitFor([&] {
+  const bool shown = waitFor([&] {
     form = FindWindowW(L"SkinbenchForm", L"Form1");
     DWORD owner = 0;
     if (form) GetWindowThreadProcessId(form, &owner);
     return form && owner == process && IsWindowVisible(form);
   });
-  if (!form) fail(L"no window Form1 appeared");
+  if (!shown) fail(L"no window Form1 of the program appeared");
   return form;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) fail(L"usage: msaa_client PROGRAM");
+  if (argc < 2 || argc > 3) fail(L"usage: msaa_client PROGRAM [FIRST_NAME]");
+  if (argc == 3) kTabOrder[0].name = argv[2];
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  PROCESS_INFORMATION program{};
   std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &program)) {
+                      &startup, &g_program)) {
     fail(L"the program did not start");
   }
-  g_form = waitForForm(program.dwProcessId);
+  const DWORD process = g_program.dwProcessId;
+  g_form = waitForForm(process);
   {
     const std::vector<Object> children = readTree(g_form);
     tickAndSelect(children);
-    pressProbar(children, program.dwProcessId);
+    pressProbar(children, process);
   }
-  PostMessageW(g_form, WM_CLOSE, 0, 0);
-  DWORD status = 1;
-  if (WaitForSingleObject(program.hProcess, kWaitMs) != WAIT_OBJECT_0) fail(L"no end after close");
-  GetExitCodeProcess(program.hProcess, &status);
-  CloseHandle(program.hThread);
-  CloseHandle(program.hProcess);
+  const std::optional<DWORD> status = closeProgram();
   CoUninitialize();
-  if (status != 0) fail(L"the program ended with status " + std::to_wstring(status));
+  if (!status) fail(L"no end after close");
+  if (*status != 0) fail(L"the program ended with status " + std::to_wstring(*status));
   std::wprintf(L"PASSED: the tree, a tick, a selection and the name-change event\n");
   return 0;
 }

@@ -5,11 +5,13 @@
 #
 # The Wine prefix is $WINEPREFIX when set, otherwise wine-prefix/ in the build folder that holds
 # PROGRAM (the nearest folder above it with a CMakeCache.txt), made once, under a lock, so that
-# tests running side by side share it safely. Programs in one prefix share one Windows desktop
-# (which window is in the foreground and has the focus), whatever X display each has, so they
-# run one at a time. Wine's own messages are off unless WINEDEBUG says otherwise, and no
-# installer or crash dialog opens. Without DISPLAY the program gets a virtual X server of its
-# own, ended with it.
+# tests running side by side share it safely. With SKINBENCH_WINE_DPI=N it is wine-prefix-Ndpi/
+# there instead, whose screen has N dots per inch rather than 96: a prefix of its own, since every
+# program in a prefix takes the resolution its registry gives. Programs in one prefix share one
+# Windows desktop (which window is in the foreground and has the focus), whatever X display each
+# has, so they run one at a time. Wine's own messages are off unless WINEDEBUG says otherwise,
+# and no installer or crash dialog opens. Without DISPLAY the program gets a virtual X server of
+# its own, ended with it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual_display.sh"
 
@@ -40,10 +42,12 @@ build_folder() {
   done
   return 1
 }
-own_prefix=false
+own_prefix=false dpi=""
 if [ -z "${WINEPREFIX:-}" ]; then
   build=$(build_folder) || fail "$program is in no build folder; set WINEPREFIX"
-  export WINEPREFIX=$build/wine-prefix
+  dpi=${SKINBENCH_WINE_DPI:-}
+  [[ $dpi =~ ^([1-9][0-9]*)?$ ]] || fail "SKINBENCH_WINE_DPI is not a number: $dpi"
+  export WINEPREFIX=$build/wine-prefix${dpi:+-${dpi}dpi}
   own_prefix=true
 fi
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
@@ -59,6 +63,10 @@ make_prefix() {
       # A crash prints its backtrace to standard error instead of opening a dialog.
       env -u DISPLAY "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
         /t REG_DWORD /d 0 /f &&
+      if [ -n "$dpi" ]; then
+        env -u DISPLAY "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
+          /t REG_DWORD /d "$dpi" /f
+      fi &&
       "$wineserver" -w
   } >"$log" 2>&1 9>&- || { cat "$log" >&2; fail "could not make the Wine prefix $WINEPREFIX"; }
   touch "$WINEPREFIX/.skinbench-ready"
@@ -96,10 +104,20 @@ fi
 # processes (the server, the desktop) inherit the program's output and outlive it, and a caller
 # such as CTest would wait for them to close it. In the background, so that a signal to this
 # script ends the program too.
+# Stopped by a signal (a caller's time limit), it ends the program and every other process in
+# the prefix, all of them the program's since the lock is held, and passes on what the program
+# wrote until then.
 program_pid=
-trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 129' HUP
-trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 130' INT
-trap '[ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null; exit 143' TERM
+stopped() {
+  [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null
+  "$wineserver" -k 9>&- 2>/dev/null || true
+  cat "$scratch/out"
+  cat "$scratch/err" >&2
+  exit "$1"
+}
+trap 'stopped 129' HUP
+trap 'stopped 130' INT
+trap 'stopped 143' TERM
 "$wine" "$program" "$@" <&0 >"$scratch/out" 2>"$scratch/err" 9>&- &
 program_pid=$!
 status=0

@@ -91,10 +91,12 @@ bool Form1Window::pumpUntil(const std::function<bool()>& done) {
   return false;
 }
 
-void Form1Window::click(HWND control, int presses) {
-  RECT place{};
-  GetWindowRect(control, &place);
-  const int x = (place.left + place.right) / 2, y = (place.top + place.bottom) / 2;
+void Form1Window::click(HWND control, int presses, std::optional<POINT> at) {
+  RECT client{};
+  GetClientRect(control, &client);
+  POINT point = at.value_or(POINT{client.right / 2, client.bottom / 2});
+  ClientToScreen(control, &point);
+  const int x = point.x, y = point.y;
   const auto normal = [](int value, int extent) {
     return static_cast<LONG>((value * 65535 + extent / 2) / (extent - 1));
   };

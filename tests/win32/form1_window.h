@@ -53,8 +53,9 @@ class Form1Window {
   void pump();
   // Pumps until `done` holds, waiting for input between rounds; false if it never does.
   bool pumpUntil(const std::function<bool()>& done);
-  // Real mouse input: `presses` left clicks at the control's centre, queued at once.
-  void click(HWND control, int presses = 1);
+  // Real mouse input: `presses` left clicks at a point of the control's client area (its centre
+  // unless given), queued at once.
+  void click(HWND control, int presses = 1, std::optional<POINT> at = {});
   // Real keyboard input: a key pressed and released, with Shift held where asked.
   void key(WORD virtualKey, bool shift = false);
 };
