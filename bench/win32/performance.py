@@ -193,9 +193,7 @@ def count_requests(prefix, folder, scratch):
                 process = subprocess.Popen([prefix.loader, str(folder / name)], env=prefix.env,
                                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                 os.wait4(process.pid, 0)
-                time.sleep(0.5)  # the server writes its last lines
-                trace.seek(start)
-                counts[name] = requests_of(process.pid, trace.read())
+                counts[name] = requests_of(process.pid, traced_to_the_end(trace, start, process.pid))
         finally:
             subprocess.run([prefix.server, "-k"], env=prefix.env, check=False)
             server.wait()
@@ -204,6 +202,22 @@ def count_requests(prefix, folder, scratch):
     # which this then finds running (status 2).
     subprocess.run([prefix.server, "-p"], env=prefix.env, check=False)
     return counts
+
+
+def traced_to_the_end(trace, start, unix_pid, patience=60):
+    """The server's trace from `start` on, once it holds the end of the main thread of the process
+    whose Unix process id is unix_pid: the server writes its lines after the process has gone, and
+    later still on a busy machine, so a fixed wait would sometimes read the trace too early."""
+    deadline = time.monotonic() + patience
+    while True:
+        trace.seek(start)
+        text = trace.read()
+        first = re.search(rf"^(\w+): init_first_thread\( unix_pid={unix_pid},", text, re.MULTILINE)
+        if first and re.search(rf"^{first[1]}: \*killed\*", text[first.end():], re.MULTILINE):
+            return text
+        if time.monotonic() > deadline:
+            return text  # requests_of says what is missing
+        time.sleep(0.1)
 
 
 def requests_of(unix_pid, trace):
