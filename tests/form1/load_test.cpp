@@ -6,7 +6,7 @@
 #include "testbench/skin/cargar_skin.h"
 #include "tests/support/form1_fixture.h"
 #include "tests/support/forms.h"
-#include "tests/support/skin_trace.h"
+#include "tests/support/oracle.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ class Form1Load : public support::Form1OnMemoryHost {};
 TEST_F(Form1Load, RunsOnceAndOnlySkinsTheForm) {
   start();
   // One skin call, with Quitar3D true, and nothing else: no caption, no refresh, no yield.
-  EXPECT_EQ(joined(host.trace()), joined(support::skinTrace(testbench::DefinicionForm1(), true)));
+  EXPECT_EQ(joined(host.trace()), joined(support::skinTrace(testbench::DefinicionForm1())));
   const auto backgrounds = std::count_if(host.calls().begin(), host.calls().end(), [](auto& c) {
     return c.operation == Operation::SetBackColor;
   });
@@ -82,7 +82,7 @@ TEST_F(Form1Load, CargarSkinOfForm1SkinsAnyFormGiven) {
   const host::FormRef other = host.addForm(support::oneOfEachType());
   host.clearTrace();
   form1().CargarSkin(other);
-  EXPECT_EQ(joined(host.trace()), joined(support::skinTrace(support::oneOfEachType(), true)));
+  EXPECT_EQ(joined(host.trace()), joined(support::skinTrace(support::oneOfEachType())));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST_P(MethodEndValues, ChangeOnlyTheCommand1Buttons) {
   presetAll();
   const auto before = snapshot();
   apply(static_cast<std::int16_t>(GetParam()));
-  for (const banco::Sample& c : samples()) {
+  for (const support::Control& c : samples()) {
     expectValues(c.target, c.selected() ? endValuesOf(GetParam()) : kPreset);
     EXPECT_EQ(property(c.target, u"Left"), before.at(c.target + ".Left")) << c.target;
     EXPECT_EQ(property(c.target, u"Top"), before.at(c.target + ".Top")) << c.target;
@@ -73,7 +73,7 @@ TEST_P(MethodEndValues, RefusedStyleStopsNeitherTheOtherStepsNorTheFurtherButton
   apply(static_cast<std::int16_t>(GetParam()));
   EndValues want = endValuesOf(GetParam());
   want.style = kPreset.style;
-  for (const banco::Sample& c : samples()) {
+  for (const support::Control& c : samples()) {
     if (c.selected()) expectValues(c.target, want);
   }
 }
@@ -89,7 +89,7 @@ TEST_F(Form1Test, MethodSevenLeavesADisabledButtonEnabled) {
 
 TEST_F(Form1Test, MethodEightMovesEachButtonAndBack) {
   apply(8);
-  for (const banco::Sample& c : samples()) {
+  for (const support::Control& c : samples()) {
     EXPECT_EQ(property(c.target, u"Left"), Value::number(c.left)) << c.target;
     EXPECT_EQ(property(c.target, u"Top"), Value::number(c.top)) << c.target;
   }

@@ -76,18 +76,11 @@ TEST_F(Form1Test, MethodThreeRefreshesTheFormOnceAfterTheLastControl) {
 }
 
 TEST_F(Form1Test, MethodThreeRefreshesTheFormAlsoWhenNoControlIsSelected) {
-  host::FormDefinition definition{u"Otro", u"Otro", 0, 0, 1000, 1000, {}};
   // A command button with another name, and a "Command1" that is no command button.
-  host::ControlDefinition boton;
-  boton.name = u"cmdProbar";
-  boton.typeName = u"CommandButton";
-  host::ControlDefinition texto;
-  texto.name = u"Command1";
-  texto.index = 0;
-  texto.typeName = u"TextBox";
-  definition.controls = {boton, texto};
-  const host::FormRef other = host.addForm(definition);
-  const host::FormRef empty = host.addForm({u"Vacio", u"Vacio", 0, 0, 1000, 1000, {}});
+  const host::FormRef other = host.addForm(
+      support::formWith(u"Otro", {support::control(u"cmdProbar", std::nullopt, u"CommandButton"),
+                                  support::control(u"Command1", 0, u"TextBox")}));
+  const host::FormRef empty = host.addForm(support::formWith(u"Vacio", {}));
   host.clearTrace();
 
   testbench::AplicarMetodo(host, other, 3);

@@ -64,4 +64,10 @@ Lines skinState(const host::memory::MemoryHost& host, host::FormRef form) {
   return lines;
 }
 
+void refuseLines(host::memory::MemoryHost& host, LineRule rule) {
+  host.refuse([rule = std::move(rule)](const host::memory::Call& call) {
+    return rule(host::memory::describe(call));
+  });
+}
+
 }  // namespace support

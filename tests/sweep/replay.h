@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/memory/memory_host.h"
+#include "tests/support/oracle.h"
 
 namespace sweep {
 
@@ -24,16 +25,14 @@ struct Diverged : std::runtime_error {
 // failed, and none after it: the skip rules abandon a statement at its failing call. Whether a
 // call failed is read from the trace, and only two kinds of failure are allowed: a refusal the
 // run asked for, and the host's "no object" for a call on an empty reference ("-").
-class Replay {
+class Replay final : public support::Script {
  public:
   Replay(const std::vector<host::memory::Call>& calls, Refusals refused);
 
   // Returns whether every call of the statement succeeded. Throws Diverged when the trace does not
   // hold the calls the statement calls for.
-  bool statement(std::initializer_list<std::string> lines);
-
-  // What the program is doing now ("press 3, method 3, Text1(0)"), for the messages.
-  void where(std::string context) { context_ = std::move(context); }
+  bool statement(std::initializer_list<std::string> lines) override;
+  void where(const std::string& context) override { context_ = context; }
 
   // Throws Diverged when the trace holds calls that no statement called for.
   void finish() const;

@@ -6,15 +6,7 @@
 #include "testbench/form1.h"
 #include "testbench/form1_definicion.h"
 #include "testbench/metodos.h"
-
-namespace testbench {
-
-// Reaches Form1's private state from the tests.
-struct Form1Acceso {
-  static std::int16_t metodoActual(const Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
+#include "tests/support/form1_fixture.h"
 
 namespace sweep {
 
@@ -36,11 +28,12 @@ std::size_t countRefused(const std::vector<Call>& calls) {
 
 // Walks the expected statements over the trace; a divergence becomes a problem.
 bool replay(const std::vector<Call>& calls, const Refusals& refused,
-            const std::function<void(Model&)>& expected, std::vector<std::string>& problems) {
+            const std::function<void(support::Oracle&)>& expected,
+            std::vector<std::string>& problems) {
   Replay walk(calls, refused);
-  Model model(walk);
+  support::Oracle oracle(walk, testbench::DefinicionForm1());
   try {
-    expected(model);
+    expected(oracle);
     walk.finish();
     return true;
   } catch (const Diverged& diverged) {
@@ -106,17 +99,17 @@ std::vector<std::string> checkPresses(const Presses& run, const Refusals& refuse
   int failedCaptions = 0;
   const bool walked = replay(
       run.calls, refused,
-      [&](Model& model) {
-        model.load();
+      [&](support::Oracle& oracle) {
+        oracle.load();
         for (std::size_t press = 0; press < run.numbers.size(); ++press) {
-          model.press();
-          if (model.metodoActual() != run.numbers[press]) {
+          oracle.press();
+          if (oracle.metodoActual() != run.numbers[press]) {
             throw Diverged("MetodoActual after press " + std::to_string(press + 1) + " is " +
                            std::to_string(run.numbers[press]) + ", expected " +
-                           std::to_string(model.metodoActual()));
+                           std::to_string(oracle.metodoActual()));
           }
         }
-        failedCaptions = model.failedCaptions();
+        failedCaptions = oracle.failedCaptions();
       },
       problems);
   if (walked) checkReported(run.reported, failedCaptions, problems);
@@ -129,11 +122,11 @@ Presses runPresses(MemoryHost& host, const Refusals& refused) {
   Presses run{host.calls(), host.reportedErrors(), {}, {}};
   try {
     const host::FormRef form = host.start(testbench::ProyectoForm1());
-    const auto& code = dynamic_cast<const testbench::Form1&>(*host.code(form));
+    auto& code = dynamic_cast<testbench::Form1&>(*host.code(form));
     const host::ControlRef probar = host.control(form, u"cmdProbar");
     for (int press = 0; press < kPresses; ++press) {
       host.click(probar);
-      run.numbers.push_back(testbench::Form1Acceso::metodoActual(code));
+      run.numbers.push_back(testbench::Form1Acceso::MetodoActual(code));
     }
   } catch (const std::exception& escaped) {
     run.escaped.push_back(std::string("an error escaped to the run: ") + escaped.what());
@@ -147,7 +140,7 @@ RunResult pressRun(const Refusals& refused) {
   return {run.calls.size(), countRefused(run.calls), checkPresses(run, refused)};
 }
 
-RunResult routineRun(const Routine& routine, const std::function<void(Model&)>& expected,
+RunResult routineRun(const Routine& routine, const std::function<void(support::Oracle&)>& expected,
                      const Refusals& refused) {
   RunResult result;
   MemoryHost host;

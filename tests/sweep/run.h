@@ -7,8 +7,8 @@
 
 #include "host/forms_host.h"
 #include "host/memory/memory_host.h"
-#include "model.h"
 #include "replay.h"
+#include "tests/support/oracle.h"
 
 namespace sweep {
 
@@ -44,7 +44,7 @@ RunResult pressRun(const Refusals& refused);
 // Calls one routine directly on a fresh Form1 with no code behind it, under the same refusals,
 // and checks that nothing escapes it and that its trace is the one `expected` walks.
 using Routine = std::function<void(host::FormsHost&, host::FormRef)>;
-RunResult routineRun(const Routine& routine, const std::function<void(Model&)>& expected,
+RunResult routineRun(const Routine& routine, const std::function<void(support::Oracle&)>& expected,
                      const Refusals& refused);
 
 }  // namespace sweep

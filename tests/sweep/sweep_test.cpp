@@ -15,7 +15,7 @@
 
 namespace {
 
-using sweep::Model;
+using support::Oracle;
 using sweep::Refusals;
 using sweep::RunResult;
 
@@ -127,7 +127,7 @@ TEST(Sweep, NoFailureEscapesCargarSkinOrAplicarMetodo) {
   struct Case {
     std::string name;
     sweep::Routine routine;
-    std::function<void(Model&)> expected;
+    std::function<void(Oracle&)> expected;
   };
   std::vector<Case> cases;
   for (const bool quitar3D : {true, false}) {
@@ -135,14 +135,14 @@ TEST(Sweep, NoFailureEscapesCargarSkinOrAplicarMetodo) {
                      [quitar3D](host::FormsHost& host, host::FormRef form) {
                        testbench::CargarSkin(host, form, host::Boolean::of(quitar3D), -1);
                      },
-                     [quitar3D](Model& model) { model.skin(quitar3D); }});
+                     [quitar3D](Oracle& oracle) { oracle.skin(quitar3D); }});
   }
   for (int n = -1; n <= 11; ++n) {
     cases.push_back({"AplicarMetodo " + std::to_string(n),
                      [n](host::FormsHost& host, host::FormRef form) {
                        testbench::AplicarMetodo(host, form, static_cast<std::int16_t>(n));
                      },
-                     [n](Model& model) { model.method(n); }});
+                     [n](Oracle& oracle) { oracle.method(n); }});
   }
   Tally tally("CargarSkin and AplicarMetodo called directly");
   for (const Case& c : cases) {
