@@ -1,14 +1,8 @@
-#include "host/control_record.h"
+#include "host/core/control_record.h"
 
 #include "host/error.h"
 
 namespace host {
-
-std::string describe(const ControlRecord& control) {
-  std::string text = toUtf8(control.name);
-  if (control.index) text.append("(").append(std::to_string(*control.index)).append(")");
-  return text;
-}
 
 ControlType definedType(const ControlDefinition& definition) {
   const auto type = controlTypeNamed(definition.typeName);
@@ -20,10 +14,7 @@ ControlType definedType(const ControlDefinition& definition) {
   return *type;
 }
 
-void recordDefinition(ControlRecord& control, ControlRef ref, FormRef form,
-                      const ControlDefinition& definition) {
-  control.ref = ref;
-  control.form = form;
+void recordDefinition(ControlRecord& control, const ControlDefinition& definition) {
   control.type = definedType(definition);
   control.typeName = definition.typeName;
   control.name = definition.name;

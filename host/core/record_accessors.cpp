@@ -1,4 +1,4 @@
-#include "host/control_accessors.h"
+#include "host/core/record_accessors.h"
 
 #include <string>
 
