@@ -1,15 +1,8 @@
 #pragma once
 
-#include <cstdint>
+#include "host/core/rgb_channels.h"
 
 namespace host {
-
-// An sRGB colour as its three channels, 0 to 255 each (a ColorValue is the packed 0x00BBGGRR).
-struct RgbChannels {
-  int red = 0;
-  int green = 0;
-  int blue = 0;
-};
 
 // Relative luminance of an sRGB colour, 0 (black) to 1 (white).
 double luminance(RgbChannels colour);

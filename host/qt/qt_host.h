@@ -27,11 +27,14 @@ class QtHost final : public HostCore<Form, Control> {
   QWidget* widget(ControlRef control) const;
 
  private:
-  void createControl(Form& form, const ControlDefinition& definition);
+  // The form's typed members and the event loop.
   void showCaption(Form& form, TextView caption) override;
   void showBackColor(Form& form, ColorValue color) override;
   void repaintNow(Form& form) override;
   void handlePendingEvents() override;
+
+  // Building the form and its tab order.
+  void createControl(Form& form, const ControlDefinition& definition);
   void threadTabOrder(Form& form) override;
   void focusFirstInTabOrder(Form& form) override;
 

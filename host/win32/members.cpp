@@ -69,40 +69,6 @@ void showStyle(const Control& c) {
   schedulePaint(c);
 }
 
-}  // namespace
-
-void showRecorded(Control& c, Member member) {
-  switch (member) {
-    case Member::Visible:
-      if (!c.visible) passFocusOn(c);
-      ShowWindow(c.window, c.visible ? SW_SHOWNA : SW_HIDE);
-      return;
-    case Member::BackColor:
-    case Member::ForeColor:
-      // Refuses a colour we cannot show; the record then keeps the one it had.
-      resolveColor(member == Member::BackColor ? c.backColor : c.foreColor);
-      schedulePaint(c);
-      return;
-    case Member::Appearance:
-      if (c.type == ControlType::TextBox) {
-        applyEditFrame(c);
-      } else {
-        schedulePaint(c);
-      }
-      return;
-    case Member::Style:
-      showStyle(c);
-      return;
-    case Member::BorderStyle:
-      applyEditFrame(c);
-      return;
-    default:
-      return;
-  }
-}
-
-namespace {
-
 // --- what lives in the window ----------------------------------------------------------------
 
 Value getEnabled(const Control& c) {
@@ -213,6 +179,36 @@ HWND createWindow(Control& control, HWND parent, int id) {
   return CreateWindowExW(exStyle, row.windowClass, L"", style, place.left, place.top, place.width,
                          place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
+}
+
+void showRecorded(Control& c, Member member) {
+  switch (member) {
+    case Member::Visible:
+      if (!c.visible) passFocusOn(c);
+      ShowWindow(c.window, c.visible ? SW_SHOWNA : SW_HIDE);
+      return;
+    case Member::BackColor:
+    case Member::ForeColor:
+      // Refuses a colour we cannot show; the record then keeps the one it had.
+      resolveColor(member == Member::BackColor ? c.backColor : c.foreColor);
+      schedulePaint(c);
+      return;
+    case Member::Appearance:
+      if (c.type == ControlType::TextBox) {
+        applyEditFrame(c);
+      } else {
+        schedulePaint(c);
+      }
+      return;
+    case Member::Style:
+      showStyle(c);
+      return;
+    case Member::BorderStyle:
+      applyEditFrame(c);
+      return;
+    default:
+      return;
+  }
 }
 
 }  // namespace host::win32

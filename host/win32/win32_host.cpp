@@ -2,6 +2,7 @@
 
 #include "host/win32/convert.h"
 #include "host/win32/error_report.h"
+#include "host/win32/members.h"
 
 namespace host::win32 {
 

@@ -43,6 +43,7 @@ class Win32Host final : public HostCore<Form, Control> {
   void dispatch(MSG& message);
 
  private:
+  // The form's window: its messages and the event loop's dispatch.
   static LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT onMessage(Form& form, UINT message, WPARAM w, LPARAM l);
   LRESULT onColorMessage(HDC dc, HWND child);
@@ -52,15 +53,16 @@ class Win32Host final : public HostCore<Form, Control> {
   void onDestroy(Form& form);
   Control* controlAt(HWND window) const;
   Form* formAt(HWND window) const;
+  void handlePendingEvents() override;
 
+  // Building the form, its tab order, and its typed members.
   void createControl(Form& form, const ControlDefinition& definition, std::size_t position);
   void applyFormGeometry(Form& form);
+  void threadTabOrder(Form& form) override;
+  void focusFirstInTabOrder(Form& form) override;
   void showCaption(Form& form, TextView caption) override;
   void showBackColor(Form& form, ColorValue color) override;
   void repaintNow(Form& form) override;
-  void handlePendingEvents() override;
-  void threadTabOrder(Form& form) override;
-  void focusFirstInTabOrder(Form& form) override;
 
   std::unique_ptr<ThemedControls> themed_;  // none for the classic look
   std::function<void(FormRef)> closed_;

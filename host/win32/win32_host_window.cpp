@@ -12,6 +12,8 @@
 #include "host/win32/dpi.h"
 #include "host/win32/error_report.h"
 #include "host/win32/form.h"
+#include "host/win32/members.h"
+#include "host/win32/win32_host.h"
 
 namespace host::win32 {
 namespace {
