@@ -20,6 +20,10 @@ struct ControlEntry {
 };
 
 // "Command1(3)" or "cmdProbar", for messages, traces and assistive technology.
-std::string describe(const ControlEntry& control);
+inline std::string describe(const ControlEntry& control) {
+  std::string text = toUtf8(control.name);
+  if (control.index) text.append("(").append(std::to_string(*control.index)).append(")");
+  return text;
+}
 
 }  // namespace host

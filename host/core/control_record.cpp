@@ -3,6 +3,16 @@
 #include "host/error.h"
 
 namespace host {
+namespace {
+
+// The colours a control reports before the program sets any: the system's, button face and
+// text, or for a text box window and window text.
+constexpr ColorValue kButtonFace = systemColor(15);
+constexpr ColorValue kButtonText = systemColor(18);
+constexpr ColorValue kWindow = systemColor(5);
+constexpr ColorValue kWindowText = systemColor(8);
+
+}  // namespace
 
 ControlType definedType(const ControlDefinition& definition) {
   const auto type = controlTypeNamed(definition.typeName);
@@ -24,6 +34,9 @@ void recordDefinition(ControlRecord& control, const ControlDefinition& definitio
   control.width = definition.width;
   control.height = definition.height;
   control.tabIndex = definition.tabIndex;
+  const bool textBox = control.type == ControlType::TextBox;
+  control.backColor = textBox ? kWindow : kButtonFace;
+  control.foreColor = textBox ? kWindowText : kButtonText;
 }
 
 }  // namespace host

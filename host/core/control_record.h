@@ -30,8 +30,9 @@ struct ControlRecord : ControlEntry {
 // The control type a definition names; an unknown one is refused.
 ControlType definedType(const ControlDefinition& definition);
 
-// Fills a new control's record from its definition: what it is, its names and its twips. The
-// host then makes its widget or window and registers it.
+// Fills a new control's record from its definition: what it is, its names, its twips, and the
+// system colours it reports until the program sets its own. The host then makes its widget or
+// window and registers it.
 void recordDefinition(ControlRecord& control, const ControlDefinition& definition);
 
 }  // namespace host

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 #include "host/text.h"
@@ -18,33 +19,33 @@ constexpr std::size_t indexOf(ControlType type) {
   return static_cast<std::size_t>(type);
 }
 
+// The type names of the four a definition makes, in the order of ControlType.
+inline constexpr TextView kDefinedTypeNames[] = {u"CommandButton", u"TextBox", u"CheckBox",
+                                                 u"OptionButton"};
+
 // The control type a definition's type name stands for; empty for a name of none of the four.
-std::optional<ControlType> controlTypeNamed(TextView typeName);
-
-// A set of control types: the ones that have a member.
-class TypeSet {
- public:
-  constexpr TypeSet() = default;
-  template <class... Types>
-  static constexpr TypeSet of(Types... types) {
-    TypeSet set;
-    ((set.bits_ |= bitOf(types)), ...);
-    return set;
+constexpr std::optional<ControlType> controlTypeNamed(TextView typeName) {
+  for (std::size_t i = 0; i < std::size(kDefinedTypeNames); ++i) {
+    if (kDefinedTypeNames[i] == typeName) return static_cast<ControlType>(i);
   }
-  constexpr bool has(ControlType type) const { return (bits_ & bitOf(type)) != 0; }
+  return std::nullopt;
+}
 
- private:
-  static constexpr std::uint8_t bitOf(ControlType type) {
-    return static_cast<std::uint8_t>(1u << indexOf(type));
-  }
-  std::uint8_t bits_ = 0;
+// A set of control types, a bit for each: the ones that have a member.
+struct TypeSet {
+  std::uint8_t bits = 0;
+  constexpr bool has(ControlType type) const { return ((bits >> indexOf(type)) & 1u) != 0; }
 };
 
+template <class... Types>
+constexpr TypeSet typesOf(Types... types) {
+  return {static_cast<std::uint8_t>(((1u << indexOf(types)) | ...))};
+}
+
 inline constexpr TypeSet kEveryType =
-    TypeSet::of(ControlType::CommandButton, ControlType::TextBox, ControlType::CheckBox,
-                ControlType::OptionButton, ControlType::Other);
-inline constexpr TypeSet kDefinedTypes =
-    TypeSet::of(ControlType::CommandButton, ControlType::TextBox, ControlType::CheckBox,
-                ControlType::OptionButton);
+    typesOf(ControlType::CommandButton, ControlType::TextBox, ControlType::CheckBox,
+            ControlType::OptionButton, ControlType::Other);
+inline constexpr TypeSet kDefinedTypes = typesOf(ControlType::CommandButton, ControlType::TextBox,
+                                                 ControlType::CheckBox, ControlType::OptionButton);
 
 }  // namespace host

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -20,7 +21,13 @@ struct FormEntry {
 };
 
 // Enumeration: the form's first control (or the end), then each next one, in its order.
-Enumerator firstControl(const FormEntry& form);
-void nextControl(const FormEntry& form, Enumerator& enumerator);
+inline Enumerator firstControl(const FormEntry& form) {
+  return {form.ref, 0, form.controls.empty() ? ControlRef{} : form.controls.front()};
+}
+inline void nextControl(const FormEntry& form, Enumerator& enumerator) {
+  const std::uint32_t next = enumerator.position + 1;
+  enumerator.current = next < form.controls.size() ? form.controls[next] : ControlRef{};
+  enumerator.position = next;
+}
 
 }  // namespace host

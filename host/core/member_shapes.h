@@ -55,59 +55,48 @@ struct MemberShape {
   TypeSet types;
 };
 
-namespace shapes {
-
-constexpr MemberShape property(Member member, TextView name, ValueKind kind, bool settable,
-                               TypeSet types) {
-  return {member, name, false, kind, settable, 0, 0, types};
+constexpr MemberShape settableProperty(Member member, TextView name, ValueKind kind,
+                                       TypeSet types) {
+  return {member, name, false, kind, true, 0, 0, types};
 }
-
-constexpr MemberShape method(Member member, TextView name, std::uint8_t minArguments,
-                             std::uint8_t maxArguments, TypeSet types) {
+constexpr MemberShape readOnlyProperty(Member member, TextView name, ValueKind kind,
+                                       TypeSet types) {
+  return {member, name, false, kind, false, 0, 0, types};
+}
+constexpr MemberShape methodShape(Member member, TextView name, std::uint8_t minArguments,
+                                  std::uint8_t maxArguments, TypeSet types) {
   return {member, name, true, ValueKind::Int16, false, minArguments, maxArguments, types};
 }
 
-constexpr bool kSettable = true;
-constexpr bool kReadOnly = false;
-constexpr TypeSet kCaptioned =
-    TypeSet::of(ControlType::CommandButton, ControlType::CheckBox, ControlType::OptionButton);
-
-}  // namespace shapes
+inline constexpr TypeSet kCaptioned =
+    typesOf(ControlType::CommandButton, ControlType::CheckBox, ControlType::OptionButton);
 
 // In the order of Member.
 inline constexpr MemberShape kMembers[] = {
-    shapes::property(Member::Name, u"Name", ValueKind::Text, shapes::kReadOnly, kEveryType),
-    shapes::property(Member::Index, u"Index", ValueKind::Int16, shapes::kReadOnly, kEveryType),
-    shapes::property(Member::Left, u"Left", ValueKind::Number, shapes::kSettable, kEveryType),
-    shapes::property(Member::Top, u"Top", ValueKind::Number, shapes::kSettable, kEveryType),
-    shapes::property(Member::Width, u"Width", ValueKind::Number, shapes::kSettable, kEveryType),
-    shapes::property(Member::Height, u"Height", ValueKind::Number, shapes::kSettable, kEveryType),
-    shapes::property(Member::Enabled, u"Enabled", ValueKind::Boolean, shapes::kSettable,
-                     kEveryType),
-    shapes::property(Member::Visible, u"Visible", ValueKind::Boolean, shapes::kSettable,
-                     kEveryType),
-    shapes::property(Member::BackColor, u"BackColor", ValueKind::Int32, shapes::kSettable,
-                     kEveryType),
-    shapes::property(Member::ForeColor, u"ForeColor", ValueKind::Int32, shapes::kSettable,
-                     kEveryType),
-    shapes::property(Member::TabIndex, u"TabIndex", ValueKind::Int16, shapes::kSettable,
-                     kEveryType),
-    shapes::property(Member::Appearance, u"Appearance", ValueKind::Int16, shapes::kSettable,
-                     kDefinedTypes),
-    shapes::property(Member::Caption, u"Caption", ValueKind::Text, shapes::kSettable,
-                     shapes::kCaptioned),
-    shapes::property(Member::Text, u"Text", ValueKind::Text, shapes::kSettable,
-                     TypeSet::of(ControlType::TextBox)),
-    shapes::property(Member::Style, u"Style", ValueKind::Int16, shapes::kSettable,
-                     TypeSet::of(ControlType::CommandButton)),
-    shapes::property(Member::BorderStyle, u"BorderStyle", ValueKind::Int16, shapes::kSettable,
-                     TypeSet::of(ControlType::TextBox)),
-    shapes::property(Member::CheckValue, u"Value", ValueKind::Int16, shapes::kSettable,
-                     TypeSet::of(ControlType::CheckBox)),
-    shapes::property(Member::OptionValue, u"Value", ValueKind::Boolean, shapes::kSettable,
-                     TypeSet::of(ControlType::OptionButton)),
-    shapes::method(Member::Refresh, u"Refresh", 0, 0, kEveryType),
-    shapes::method(Member::Move, u"Move", 1, 4, kEveryType),
+    readOnlyProperty(Member::Name, u"Name", ValueKind::Text, kEveryType),
+    readOnlyProperty(Member::Index, u"Index", ValueKind::Int16, kEveryType),
+    settableProperty(Member::Left, u"Left", ValueKind::Number, kEveryType),
+    settableProperty(Member::Top, u"Top", ValueKind::Number, kEveryType),
+    settableProperty(Member::Width, u"Width", ValueKind::Number, kEveryType),
+    settableProperty(Member::Height, u"Height", ValueKind::Number, kEveryType),
+    settableProperty(Member::Enabled, u"Enabled", ValueKind::Boolean, kEveryType),
+    settableProperty(Member::Visible, u"Visible", ValueKind::Boolean, kEveryType),
+    settableProperty(Member::BackColor, u"BackColor", ValueKind::Int32, kEveryType),
+    settableProperty(Member::ForeColor, u"ForeColor", ValueKind::Int32, kEveryType),
+    settableProperty(Member::TabIndex, u"TabIndex", ValueKind::Int16, kEveryType),
+    settableProperty(Member::Appearance, u"Appearance", ValueKind::Int16, kDefinedTypes),
+    settableProperty(Member::Caption, u"Caption", ValueKind::Text, kCaptioned),
+    settableProperty(Member::Text, u"Text", ValueKind::Text, typesOf(ControlType::TextBox)),
+    settableProperty(Member::Style, u"Style", ValueKind::Int16,
+                     typesOf(ControlType::CommandButton)),
+    settableProperty(Member::BorderStyle, u"BorderStyle", ValueKind::Int16,
+                     typesOf(ControlType::TextBox)),
+    settableProperty(Member::CheckValue, u"Value", ValueKind::Int16,
+                     typesOf(ControlType::CheckBox)),
+    settableProperty(Member::OptionValue, u"Value", ValueKind::Boolean,
+                     typesOf(ControlType::OptionButton)),
+    methodShape(Member::Refresh, u"Refresh", 0, 0, kEveryType),
+    methodShape(Member::Move, u"Move", 1, 4, kEveryType),
 };
 
 constexpr const MemberShape& shapeOf(Member member) {

@@ -13,39 +13,43 @@
 
 namespace host {
 
-// The getters and setters of what a control keeps in its record, written once over the host's
-// control type. A setter keeps the new value and has the platform show it: a host's control
-// derives from ControlRecord and has beside it, in the host's namespace, applyGeometry(control),
-// which places it, and showRecorded(control, member), which shows the record's value of one of
-// the other members kept here.
+// The bindings of the members whose values a control keeps in its record, written once over the
+// host's control type. A setter keeps the new value and has the platform show it: a host's
+// control derives from ControlRecord and has beside it, in the host's namespace,
+// applyGeometry(control), which places it, and showRecorded(control, member), which shows the
+// record's value of any other member kept here.
 
 // --- value checks ----------------------------------------------------------------------------
 
 // The value of a setting that is 0 or 1; anything else is refused.
-std::int16_t zeroOrOne(const Value& value, const char* member);
-
+std::int16_t zeroOrOne(const Value& value, Member member);
 // A width or height in twips; a negative one is refused.
 double sizeInTwips(const Value& value);
+bool flagOf(const Value& value, Member member);
+ColorValue colourOf(const Value& value, Member member);
 
-// --- the members that are the same on every host ---------------------------------------------
+// --- the record's members --------------------------------------------------------------------
 
-// Keeps a member's new value and has the platform show it; a value the platform refuses (a
-// colour it does not know) is not kept.
-template <class Control, class Field>
-void keepAndShow(Control& c, Member member, Field& field, Field value) {
-  const Field previous = field;
-  field = value;
-  try {
-    showRecorded(c, member);
-  } catch (...) {
-    field = previous;
-    throw;
-  }
+inline Value valueOf(const Text& text) {
+  return Value::text(text);
+}
+inline Value valueOf(double number) {
+  return Value::number(number);
+}
+inline Value valueOf(std::int16_t number) {
+  return Value::int16(number);
+}
+inline Value valueOf(std::int32_t number) {
+  return Value::int32(number);
+}
+inline Value valueOf(bool flag) {
+  return Value::boolean(flag);
 }
 
-template <class Control>
-Value getName(const Control& c) {
-  return Value::text(c.name);
+// A member's value as the record keeps it.
+template <class Control, auto kField>
+Value kept(const Control& c) {
+  return valueOf(c.*kField);
 }
 
 template <class Control>
@@ -57,73 +61,17 @@ Value getIndex(const Control& c) {
   return Value::int16(*c.index);
 }
 
-template <class Control>
-Value getLeft(const Control& c) {
-  return Value::number(c.left);
-}
-template <class Control>
-Value getTop(const Control& c) {
-  return Value::number(c.top);
-}
-template <class Control>
-Value getWidth(const Control& c) {
-  return Value::number(c.width);
-}
-template <class Control>
-Value getHeight(const Control& c) {
-  return Value::number(c.height);
-}
-template <class Control>
-void setLeft(Control& c, const Value& v) {
-  c.left = v.asNumber();
+template <class Control, double ControlRecord::*kPlace>
+void setPlace(Control& c, const Value& v) {
+  c.*kPlace = v.asNumber();
   applyGeometry(c);
 }
-template <class Control>
-void setTop(Control& c, const Value& v) {
-  c.top = v.asNumber();
-  applyGeometry(c);
-}
-template <class Control>
-void setWidth(Control& c, const Value& v) {
-  c.width = sizeInTwips(v);
-  applyGeometry(c);
-}
-template <class Control>
-void setHeight(Control& c, const Value& v) {
-  c.height = sizeInTwips(v);
+template <class Control, double ControlRecord::*kSize>
+void setSize(Control& c, const Value& v) {
+  c.*kSize = sizeInTwips(v);
   applyGeometry(c);
 }
 
-template <class Control>
-Value getVisible(const Control& c) {
-  return Value::boolean(c.visible);
-}
-template <class Control>
-void setVisible(Control& c, const Value& v) {
-  keepAndShow(c, Member::Visible, c.visible, bool(v.asBoolean()));
-}
-
-template <class Control>
-Value getBackColor(const Control& c) {
-  return Value::int32(c.backColor);
-}
-template <class Control>
-void setBackColor(Control& c, const Value& v) {
-  keepAndShow(c, Member::BackColor, c.backColor, v.asInt32());
-}
-template <class Control>
-Value getForeColor(const Control& c) {
-  return Value::int32(c.foreColor);
-}
-template <class Control>
-void setForeColor(Control& c, const Value& v) {
-  keepAndShow(c, Member::ForeColor, c.foreColor, v.asInt32());
-}
-
-template <class Control>
-Value getTabIndex(const Control& c) {
-  return Value::int16(c.tabIndex);
-}
 template <class Control>
 void setTabIndex(Control& c, const Value& v) {
   const std::int16_t position = v.asInt16();
@@ -132,29 +80,24 @@ void setTabIndex(Control& c, const Value& v) {
   if (c.tabIndexChanged) c.tabIndexChanged();
 }
 
-template <class Control>
-Value getAppearance(const Control& c) {
-  return Value::int16(c.appearance);
+// Keeps a member's new value and has the platform show it; a value the platform refuses (a
+// colour it does not know) is not kept.
+template <class Control, Member kMember, auto kField, auto kConvert>
+void setShown(Control& c, const Value& v) {
+  auto& field = c.*kField;
+  const auto previous = field;
+  field = kConvert(v, kMember);
+  try {
+    showRecorded(c, kMember);
+  } catch (...) {
+    field = previous;
+    throw;
+  }
 }
-template <class Control>
-void setAppearance(Control& c, const Value& v) {
-  keepAndShow(c, Member::Appearance, c.appearance, zeroOrOne(v, "Appearance"));
-}
-template <class Control>
-Value getStyle(const Control& c) {
-  return Value::int16(c.style);
-}
-template <class Control>
-void setStyle(Control& c, const Value& v) {
-  keepAndShow(c, Member::Style, c.style, zeroOrOne(v, "Style"));
-}
-template <class Control>
-Value getBorderStyle(const Control& c) {
-  return Value::int16(c.borderStyle);
-}
-template <class Control>
-void setBorderStyle(Control& c, const Value& v) {
-  keepAndShow(c, Member::BorderStyle, c.borderStyle, zeroOrOne(v, "BorderStyle"));
+
+template <class Control, Member kMember, auto kField, auto kConvert>
+constexpr Binding<Control> shown() {
+  return {kMember, kept<Control, kField>, setShown<Control, kMember, kField, kConvert>};
 }
 
 template <class Control>
@@ -175,19 +118,20 @@ void moveControl(Control& c, std::span<const Value> arguments) {
 // whole list from withRecordBindings.
 template <class Control>
 constexpr Binding<Control> kRecordBindings[] = {
-    {Member::Name, getName<Control>},
+    {Member::Name, kept<Control, &ControlEntry::name>},
     {Member::Index, getIndex<Control>},
-    {Member::Left, getLeft<Control>, setLeft<Control>},
-    {Member::Top, getTop<Control>, setTop<Control>},
-    {Member::Width, getWidth<Control>, setWidth<Control>},
-    {Member::Height, getHeight<Control>, setHeight<Control>},
-    {Member::TabIndex, getTabIndex<Control>, setTabIndex<Control>},
-    {Member::Visible, getVisible<Control>, setVisible<Control>},
-    {Member::BackColor, getBackColor<Control>, setBackColor<Control>},
-    {Member::ForeColor, getForeColor<Control>, setForeColor<Control>},
-    {Member::Appearance, getAppearance<Control>, setAppearance<Control>},
-    {Member::Style, getStyle<Control>, setStyle<Control>},
-    {Member::BorderStyle, getBorderStyle<Control>, setBorderStyle<Control>},
+    {Member::Left, kept<Control, &ControlRecord::left>, setPlace<Control, &ControlRecord::left>},
+    {Member::Top, kept<Control, &ControlRecord::top>, setPlace<Control, &ControlRecord::top>},
+    {Member::Width, kept<Control, &ControlRecord::width>, setSize<Control, &ControlRecord::width>},
+    {Member::Height, kept<Control, &ControlRecord::height>,
+     setSize<Control, &ControlRecord::height>},
+    {Member::TabIndex, kept<Control, &ControlRecord::tabIndex>, setTabIndex<Control>},
+    shown<Control, Member::Visible, &ControlRecord::visible, flagOf>(),
+    shown<Control, Member::BackColor, &ControlRecord::backColor, colourOf>(),
+    shown<Control, Member::ForeColor, &ControlRecord::foreColor, colourOf>(),
+    shown<Control, Member::Appearance, &ControlRecord::appearance, zeroOrOne>(),
+    shown<Control, Member::Style, &ControlRecord::style, zeroOrOne>(),
+    shown<Control, Member::BorderStyle, &ControlRecord::borderStyle, zeroOrOne>(),
     {.member = Member::Move, .call = moveControl<Control>},
 };
 

@@ -135,7 +135,7 @@ Value getCheckValue(const Control& c) {
   return Value::int16(as<QCheckBox>(c).isChecked() ? 1 : 0);
 }
 void setCheckValue(Control& c, const Value& v) {
-  as<QCheckBox>(c).setChecked(zeroOrOne(v, "Value") == 1);
+  as<QCheckBox>(c).setChecked(zeroOrOne(v, Member::CheckValue) == 1);
 }
 Value getOptionValue(const Control& c) {
   return Value::boolean(as<QRadioButton>(c).isChecked());
@@ -165,12 +165,6 @@ constexpr Binding<Control> kWidgetBindings[] = {
 };
 constexpr auto kBindings = withRecordBindings(kWidgetBindings);
 
-// The colours a control reports before the program sets any: the platform's own.
-constexpr ColorValue kButtonFace = systemColor(15);
-constexpr ColorValue kButtonText = systemColor(18);
-constexpr ColorValue kWindow = systemColor(5);
-constexpr ColorValue kWindowText = systemColor(8);
-
 }  // namespace
 
 const MemberTableOf<Control>& membersOf(ControlType type) {
@@ -180,20 +174,12 @@ const MemberTableOf<Control>& membersOf(ControlType type) {
 QWidget* createWidget(Control& control, QWidget* parent) {
   switch (control.type) {
     case ControlType::CommandButton:
-      control.backColor = kButtonFace;
-      control.foreColor = kButtonText;
       return new GraphicalButton(parent);
     case ControlType::TextBox:
-      control.backColor = kWindow;
-      control.foreColor = kWindowText;
       return new QLineEdit(parent);
     case ControlType::CheckBox:
-      control.backColor = kButtonFace;
-      control.foreColor = kButtonText;
       return new QCheckBox(parent);
     case ControlType::OptionButton:
-      control.backColor = kButtonFace;
-      control.foreColor = kButtonText;
       return new QRadioButton(parent);
     case ControlType::Other:  // a definition makes only the four types
       break;

@@ -93,7 +93,7 @@ Value getCheckValue(const Control& c) {
   return Value::int16(SendMessageW(c.window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
 }
 void setCheckValue(Control& c, const Value& v) {
-  const bool checked = zeroOrOne(v, "Value") == 1;
+  const bool checked = zeroOrOne(v, Member::CheckValue) == 1;
   SendMessageW(c.window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 Value getOptionValue(const Control& c) {
@@ -131,26 +131,18 @@ constexpr Binding<Control> kWindowBindings[] = {
 };
 constexpr auto kBindings = withRecordBindings(kWindowBindings);
 
-// Each type: its window class and styles, and the colours it reports before the
-// program sets any (the platform's own: button face and text, or window and window text).
+// Each type a definition makes: its window class and styles.
 struct TypeRow {
   ControlType type;
   const wchar_t* windowClass;
   LONG_PTR styles;
-  ColorValue backColor;
-  ColorValue foreColor;
 };
 
-constexpr ColorValue kButtonFace = systemColor(COLOR_BTNFACE);
-constexpr ColorValue kButtonText = systemColor(COLOR_BTNTEXT);
-constexpr ColorValue kWindow = systemColor(COLOR_WINDOW);
-constexpr ColorValue kWindowText = systemColor(COLOR_WINDOWTEXT);
-
 const TypeRow kTypes[] = {
-    {ControlType::CommandButton, L"BUTTON", BS_PUSHBUTTON, kButtonFace, kButtonText},
-    {ControlType::TextBox, L"EDIT", ES_LEFT | ES_AUTOHSCROLL, kWindow, kWindowText},
-    {ControlType::CheckBox, L"BUTTON", BS_AUTOCHECKBOX, kButtonFace, kButtonText},
-    {ControlType::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON, kButtonFace, kButtonText},
+    {ControlType::CommandButton, L"BUTTON", BS_PUSHBUTTON},
+    {ControlType::TextBox, L"EDIT", ES_LEFT | ES_AUTOHSCROLL},
+    {ControlType::CheckBox, L"BUTTON", BS_AUTOCHECKBOX},
+    {ControlType::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON},
 };
 
 const TypeRow& rowOf(ControlType type) {
@@ -171,8 +163,6 @@ LONG_PTR buttonStyleFor(std::int16_t style) {
 // option buttons), so that nothing needs moving or restyling once the window is made.
 HWND createWindow(Control& control, HWND parent, int id) {
   const TypeRow& row = rowOf(control.type);
-  control.backColor = row.backColor;
-  control.foreColor = row.foreColor;
   const DWORD exStyle = control.type == ControlType::TextBox ? WS_EX_CLIENTEDGE : 0;
   const auto style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | row.styles);
   const PixelPlace place = pixelPlace(control);

@@ -15,7 +15,7 @@ const MemberTableOf<Control>& membersOf(ControlType type);
 using host::controlTypeNamed;
 
 // Creates the window of a control type as a child of `parent`, at the control's place at its
-// dots per inch, with the host's defaults, and sets the control's default colours.
+// dots per inch, with the host's defaults.
 HWND createWindow(Control& control, HWND parent, int id);
 
 // The styles of a button window that stand for a command button's "Style".
