@@ -52,6 +52,7 @@ class MemberStore {
 }  // namespace
 
 struct MemoryHost::ControlState : ControlEntry {
+  std::string target;  // "Command1(3)", for every call's record: its name and index never change
   MemberStore members;
   bool live() const { return true; }
 };
@@ -133,6 +134,7 @@ FormRef MemoryHost::addForm(const FormDefinition& definition) {
     members[nameOf(Member::Enabled)] = Value::boolean(true);
     members[nameOf(Member::Visible)] = Value::boolean(true);
     for (const StoredSetting& setting : item.settings) members[setting.member] = setting.value;
+    control->target = describe(*control);
     registry_.add(form, std::move(control));
   }
   return form.ref;
@@ -272,7 +274,7 @@ Value MemoryHost::getProperty(ControlRef control, TextView name) {
     const auto found = state.members.find(name);
     if (found == state.members.end()) {
       throw HostError(ErrorCode::UnknownMember,
-                      "unknown member: " + describe(state) + " has no property " + toUtf8(name));
+                      "unknown member: " + state.target + " has no property " + toUtf8(name));
     }
     return found->second;
   });
@@ -284,7 +286,7 @@ void MemoryHost::setProperty(ControlRef control, TextView name, const Value& val
     const MemberShape* shape = shapeNamed(name);
     if (shape && !shape->method && !shape->settable) {
       throw HostError(ErrorCode::ReadOnly,
-                      "read-only member: " + toUtf8(name) + " of " + describe(state));
+                      "read-only member: " + toUtf8(name) + " of " + state.target);
     }
     state.members[name] = value;
   });
@@ -298,7 +300,7 @@ void MemoryHost::callMethod(ControlRef control, TextView name, std::span<const V
     const MemberShape* shape = shapeNamed(name);
     if (!shape || !shape->method) {
       throw HostError(ErrorCode::UnknownMember,
-                      "unknown member: " + describe(state) + " has no method " + toUtf8(name));
+                      "unknown member: " + state.target + " has no method " + toUtf8(name));
     }
     if (arguments.size() < shape->minArguments || arguments.size() > shape->maxArguments) {
       throw HostError(ErrorCode::WrongArguments, "wrong number of arguments: " + toUtf8(name));
@@ -368,7 +370,7 @@ std::string MemoryHost::targetOf(FormRef form) const {
 
 std::string MemoryHost::targetOf(ControlRef control) const {
   const ControlState* state = registry_.find(control);
-  return state ? describe(*state) : "-";
+  return state ? state->target : "-";
 }
 
 }  // namespace host::memory
