@@ -71,6 +71,8 @@ void QtFloor::cargarSkin() const {
         button.setFaceColor(kBoton);
         break;
       }
+      case ControlType::Other:  // the skin leaves a type it does not know alone
+        break;
     }
   }
 }

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "host/core/host_base.h"
+#include "host/core/registry.h"
 #include "host/error.h"
-#include "host/forms_host.h"
 #include "host/project.h"
 
 namespace host::memory {
@@ -57,7 +58,8 @@ struct ReportedError {
 // An in-memory forms host for tests. It records every call with its arguments and outcome, can
 // be told to refuse any chosen call, and keeps each control's members in a plain store: every
 // member may be set except "Name" and "Index", and a member that was never set cannot be read.
-class MemoryHost final : public FormsHost {
+// Its refusals, scripted or its own, reach the refusal observer as on every host.
+class MemoryHost final : public HostBase {
  public:
   using Rule = std::function<bool(const Call&)>;
 
@@ -95,7 +97,7 @@ class MemoryHost final : public FormsHost {
   int refreshCount(FormRef form) const;
   FormCode* code(FormRef form) const;
 
-  // FormsHost.
+  // FormsHost: each call recorded, then refused where a rule says so.
   void setCaption(FormRef form, TextView caption) override;
   void setBackColor(FormRef form, ColorValue color) override;
   ControlCollection controls(FormRef form) override;
@@ -115,19 +117,15 @@ class MemoryHost final : public FormsHost {
   struct FormState;
   struct ControlState;
 
-  FormState& formState(FormRef form);
-  const FormState* findForm(FormRef form) const;
-  ControlState& controlState(ControlRef control);
-  const ControlState* findControl(ControlRef control) const;
   std::string targetOf(FormRef form) const;
   std::string targetOf(ControlRef control) const;
-  // Records the call and raises Refused when a rule matches; returns the recorded entry's index.
-  std::size_t record(Call call);
-  [[noreturn]] void fail(std::size_t entry, ErrorCode code, const std::string& message);
-  void deliver(FormRef form, Event event, TextView source);
+  // Records the call, refuses it where a rule matches, and otherwise runs `body`; an error it
+  // raises is the call's outcome. The whole goes through the guard.
+  template <class Body>
+  auto recorded(Call call, Body&& body) -> decltype(body());
+  void escaped(Event event, TextView source, const std::exception& error) override;
 
-  std::vector<std::unique_ptr<FormState>> forms_;
-  std::vector<std::unique_ptr<ControlState>> controls_;
+  Registry<FormState, ControlState> registry_;
   std::vector<Call> calls_;
   std::size_t nextOrdinal_ = 1;
   std::vector<Rule> rules_;

@@ -1,11 +1,11 @@
 #include "host/qt/contrast.h"
 
-#include "host/contrast.h"
+#include "host/core/contrast.h"
 
 namespace host::qt {
 namespace {
 
-Rgb rgbOf(const QColor& colour) {
+RgbChannels channelsOf(const QColor& colour) {
   const QColor rgb = colour.toRgb();
   return {rgb.red(), rgb.green(), rgb.blue()};
 }
@@ -13,15 +13,15 @@ Rgb rgbOf(const QColor& colour) {
 }  // namespace
 
 double luminance(const QColor& colour) {
-  return host::luminance(rgbOf(colour));
+  return host::luminance(channelsOf(colour));
 }
 
 double contrast(const QColor& a, const QColor& b) {
-  return host::contrast(rgbOf(a), rgbOf(b));
+  return host::contrast(channelsOf(a), channelsOf(b));
 }
 
 bool isLight(const QColor& colour) {
-  return host::isLight(rgbOf(colour));
+  return host::isLight(channelsOf(colour));
 }
 
 QColor strongestAgainst(const QColor& ground) {

@@ -4,21 +4,22 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "host/control_record.h"
+#include "host/core/control_record.h"
+#include "host/core/member_tables.h"
 
 namespace host::qt {
 
 using ControlType = host::ControlType;
-struct MemberTable;
 class IndicatorFits;
 
 // What the host keeps of one control besides what every host keeps: its widget, the member
 // table of its type, and the host's kept indicator looks.
 struct Control : ControlRecord {
-  const MemberTable* members = nullptr;    // the type's, looked up once at creation
-  QPointer<QWidget> widget;                // owned by the form widget
-  IndicatorFits* indicatorFits = nullptr;  // the host's
-  std::uint64_t indicatorLook = 0;         // the serial of the fitted look its palette holds
+  const MemberTableOf<Control>* members = nullptr;  // the type's, looked up once at registering
+  QPointer<QWidget> widget;                         // owned by the form widget
+  IndicatorFits* indicatorFits = nullptr;           // the host's
+  std::uint64_t indicatorLook = 0;  // the serial of the fitted look its palette holds
+  bool live() const { return !widget.isNull(); }
 };
 
 // Gives assistive technology a name for the control where its widget shows none (a text box)
@@ -28,5 +29,8 @@ void nameForAssistiveTechnology(const Control& control);
 
 // Places the widget at the control's twips, rounded to logical pixels.
 void applyGeometry(Control& control);
+
+// Shows on the widget the record's value of a member it keeps (host/core/record_accessors.h).
+void showRecorded(Control& control, Member member);
 
 }  // namespace host::qt

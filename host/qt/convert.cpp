@@ -1,12 +1,10 @@
 #include "host/qt/convert.h"
 
+#include <QGuiApplication>
 #include <array>
 #include <optional>
-#include <string>
 
-#include <QGuiApplication>
-
-#include "host/error.h"
+#include "host/core/color_value.h"
 
 namespace host::qt {
 namespace {
@@ -51,33 +49,23 @@ std::optional<SystemColor> findSystemColor(std::uint32_t index) {
   return std::nullopt;
 }
 
-[[noreturn]] void invalid(ColorValue value, const char* why) {
-  char hex[16];
-  std::snprintf(hex, sizeof hex, "0x%08X", static_cast<unsigned>(value));
-  throw HostError(ErrorCode::InvalidValue, std::string("invalid value: colour ") + hex + " " + why);
-}
-
 QColor plainColor(ColorValue value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  if ((bits & 0xFF000000u) != 0) invalid(value, "has bits set above blue");
-  return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
-                static_cast<int>((bits >> 16) & 0xFF));
+  const RgbChannels channels = plainChannels(value);
+  return QColor(channels.red, channels.green, channels.blue);
 }
 
 }  // namespace
 
 QColor resolveColor(ColorValue value, const QPalette& palette) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  if ((bits & 0x80000000u) == 0) return plainColor(value);
-  if ((bits & 0x7FFFFF00u) != 0) invalid(value, "is not a system colour");
-  const auto entry = findSystemColor(bits & 0xFFu);
-  if (!entry) invalid(value, "names a system colour index this host does not know");
+  if (!isSystemColor(value)) return plainColor(value);
+  const auto entry = findSystemColor(systemIndex(value));
+  if (!entry) refuseSystemIndex(value);
   return palette.color(entry->group, entry->role);
 }
 
 QColor resolveColor(ColorValue value) {
   // Most colours are plain RGB: the application palette is fetched only for a system colour.
-  if ((static_cast<std::uint32_t>(value) & 0x80000000u) == 0) return plainColor(value);
+  if (!isSystemColor(value)) return plainColor(value);
   return resolveColor(value, QGuiApplication::palette());
 }
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "host/core/record_accessors.h"
 #include "host/qt/convert.h"
 #include "host/qt/graphical_button.h"
 #include "host/qt/indicator.h"
@@ -37,9 +38,9 @@ void setBoxRole(Control& control, QPalette::ColorRole role, const QColor& colour
   control.widget->setPalette(palette);
 }
 
-// --- colours, per type ---------------------------------------------------------------------------
+// --- what the record keeps, shown on the widget --------------------------------------------------
 
-void applyBackColor(Control& control, const QColor& colour) {
+void showBackColor(Control& control, const QColor& colour) {
   switch (control.type) {
     case ControlType::CommandButton:
       as<GraphicalButton>(control).setFaceColor(colour);
@@ -54,10 +55,14 @@ void applyBackColor(Control& control, const QColor& colour) {
       control.widget->setAutoFillBackground(true);
       setBoxRole(control, control.widget->backgroundRole(), colour);
       return;
+    case ControlType::Other:
+      control.widget->setAutoFillBackground(true);
+      setRole(control, control.widget->backgroundRole(), colour);
+      return;
   }
 }
 
-void applyForeColor(Control& control, const QColor& colour) {
+void showForeColor(Control& control, const QColor& colour) {
   switch (control.type) {
     case ControlType::CommandButton:
       as<GraphicalButton>(control).setTextColor(colour);
@@ -69,31 +74,48 @@ void applyForeColor(Control& control, const QColor& colour) {
     case ControlType::OptionButton:
       setBoxRole(control, QPalette::WindowText, colour);
       return;
+    case ControlType::Other:
+      setRole(control, control.widget->foregroundRole(), colour);
+      return;
   }
 }
 
-// --- the members every control has, where this host's platform is called -------------------
+}  // namespace
+
+void showRecorded(Control& c, Member member) {
+  switch (member) {
+    case Member::Visible:
+      c.widget->setVisible(c.visible);
+      return;
+    case Member::BackColor:
+      showBackColor(c, resolveColor(c.backColor));
+      return;
+    case Member::ForeColor:
+      showForeColor(c, resolveColor(c.foreColor));
+      return;
+    case Member::Appearance:
+      if (c.type == ControlType::CommandButton) as<GraphicalButton>(c).setRaised(c.appearance == 1);
+      return;
+    case Member::Style:
+      as<GraphicalButton>(c).setGraphical(c.style == 1);
+      return;
+    case Member::BorderStyle:
+      as<QLineEdit>(c).setFrame(c.borderStyle == 1);
+      return;
+    default:
+      return;
+  }
+}
+
+namespace {
+
+// --- what lives in the widget ----------------------------------------------------------------
 
 Value getEnabled(const Control& c) {
   return Value::boolean(c.widget->isEnabled());
 }
 void setEnabled(Control& c, const Value& v) {
   c.widget->setEnabled(bool(v.asBoolean()));
-}
-void setVisible(Control& c, const Value& v) {
-  c.visible = bool(v.asBoolean());
-  c.widget->setVisible(c.visible);
-}
-
-void setBackColor(Control& c, const Value& v) {
-  const ColorValue value = v.asInt32();
-  applyBackColor(c, resolveColor(value));
-  c.backColor = value;
-}
-void setForeColor(Control& c, const Value& v) {
-  const ColorValue value = v.asInt32();
-  applyForeColor(c, resolveColor(value));
-  c.foreColor = value;
 }
 
 Value getCaption(const Control& c) {
@@ -109,28 +131,11 @@ void setText(Control& c, const Value& v) {
   as<QLineEdit>(c).setText(toQString(v.asText()));
 }
 
-void setAppearance(Control& c, const Value& v) {
-  c.appearance = zeroOrOne(v, "Appearance");
-  if (c.type == ControlType::CommandButton) as<GraphicalButton>(c).setRaised(c.appearance == 1);
-}
-
-// --- the members of one type ---------------------------------------------------------------
-
-void setStyle(Control& c, const Value& v) {
-  c.style = zeroOrOne(v, "Style");
-  as<GraphicalButton>(c).setGraphical(c.style == 1);
-}
-
-void setBorderStyle(Control& c, const Value& v) {
-  c.borderStyle = zeroOrOne(v, "BorderStyle");
-  as<QLineEdit>(c).setFrame(c.borderStyle == 1);
-}
-
 Value getCheckValue(const Control& c) {
   return Value::int16(as<QCheckBox>(c).isChecked() ? 1 : 0);
 }
 void setCheckValue(Control& c, const Value& v) {
-  as<QCheckBox>(c).setChecked(zeroOrOne(v, "Value") == 1);
+  as<QCheckBox>(c).setChecked(zeroOrOne(v, Member::CheckValue) == 1);
 }
 Value getOptionValue(const Control& c) {
   return Value::boolean(as<QRadioButton>(c).isChecked());
@@ -147,56 +152,37 @@ void refresh(Control& c, std::span<const Value>) {
 
 // --- the tables ----------------------------------------------------------------------------
 
-// This host's platform calls for the members whose values live in the platform; the rest are
-// every host's (host/control_accessors.h). Which type has which member, of what kind and whether
-// it may be set, is every host's one definition (host/control_members.h).
-constexpr AccessorOf<Control> kAccessors[] = {
-    {u"Enabled", ValueKind::Boolean, getEnabled, setEnabled},
-    {u"Visible", ValueKind::Boolean, getVisible<Control>, setVisible},
-    {u"BackColor", ValueKind::Int32, getBackColor<Control>, setBackColor},
-    {u"ForeColor", ValueKind::Int32, getForeColor<Control>, setForeColor},
-    {u"Appearance", ValueKind::Int16, getAppearance<Control>, setAppearance},
-    {u"Caption", ValueKind::Text, getCaption, setCaption},
-    {u"Style", ValueKind::Int16, getStyle<Control>, setStyle},
-    {u"Text", ValueKind::Text, getText, setText},
-    {u"BorderStyle", ValueKind::Int16, getBorderStyle<Control>, setBorderStyle},
-    {u"Value", ValueKind::Int16, getCheckValue, setCheckValue},
-    {u"Value", ValueKind::Boolean, getOptionValue, setOptionValue},
+// The members whose values live in the widget, beside those every host keeps in its record
+// (host/core/record_accessors.h). Which type has which member, of what kind and whether it may be
+// set, is every host's one description (host/core/member_shapes.h).
+constexpr Binding<Control> kWidgetBindings[] = {
+    {Member::Enabled, getEnabled, setEnabled},
+    {Member::Caption, getCaption, setCaption},
+    {Member::Text, getText, setText},
+    {Member::CheckValue, getCheckValue, setCheckValue},
+    {Member::OptionValue, getOptionValue, setOptionValue},
+    {.member = Member::Refresh, .call = refresh},
 };
-
-constexpr MethodCallOf<Control> kMethodCalls[] = {{u"Refresh", refresh}};
-
-// The colours a control reports before the program sets any: the platform's own.
-constexpr ColorValue kButtonFace = systemColor(15);
-constexpr ColorValue kButtonText = systemColor(18);
-constexpr ColorValue kWindow = systemColor(5);
-constexpr ColorValue kWindowText = systemColor(8);
+constexpr auto kBindings = withRecordBindings(kWidgetBindings);
 
 }  // namespace
 
-const MemberTable& membersOf(ControlType type) {
-  static const auto tables = buildTables<MemberTable>(kAccessors, kMethodCalls);
-  return tables[static_cast<std::size_t>(type)];
+const MemberTableOf<Control>& membersOf(ControlType type) {
+  return boundMemberTables<kBindings>()[indexOf(type)];
 }
 
 QWidget* createWidget(Control& control, QWidget* parent) {
   switch (control.type) {
     case ControlType::CommandButton:
-      control.backColor = kButtonFace;
-      control.foreColor = kButtonText;
       return new GraphicalButton(parent);
     case ControlType::TextBox:
-      control.backColor = kWindow;
-      control.foreColor = kWindowText;
       return new QLineEdit(parent);
     case ControlType::CheckBox:
-      control.backColor = kButtonFace;
-      control.foreColor = kButtonText;
       return new QCheckBox(parent);
     case ControlType::OptionButton:
-      control.backColor = kButtonFace;
-      control.foreColor = kButtonText;
       return new QRadioButton(parent);
+    case ControlType::Other:  // a definition makes only the four types
+      break;
   }
   return nullptr;
 }

@@ -4,18 +4,14 @@
 #include <optional>
 #include <span>
 
-#include "host/control_accessors.h"
+#include "host/core/control_type.h"
+#include "host/core/member_tables.h"
 #include "host/qt/control.h"
 
 namespace host::qt {
 
-using Property = PropertyOf<Control>;
-using Method = MethodOf<Control>;
-
 // The members of one control type, looked up by name when the program calls them.
-struct MemberTable : MemberTableOf<Control> {};
-
-const MemberTable& membersOf(ControlType type);
+const MemberTableOf<Control>& membersOf(ControlType type);
 
 using host::controlTypeNamed;
 

@@ -96,7 +96,7 @@ void paintGraphicalButton(const DRAWITEMSTRUCT& item, const Control& control, UI
   paintFace(bands, item.rcItem, face, control.appearance == 1, pressed);
   paintCaption(item, control, pressed ? bands.width() : 0);
   if (item.itemState & ODS_FOCUS) {
-    const COLORREF ring = colorOf(strongestAgainst(rgbOf(face)));
+    const COLORREF ring = colorrefOf(strongestAgainst(channelsOf(face)));
     bands.fill(kFocusBand, ring, ring);
     bands.fill(kFocusBand + 1, ring, ring);
   }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/control_members.h"
+#include "host/core/control_type.h"
 #include "host/win32/windows_api.h"
 
 namespace host::win32 {

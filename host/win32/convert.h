@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "host/contrast.h"
+#include "host/core/contrast.h"
 #include "host/text.h"
 #include "host/value.h"
 #include "host/win32/windows_api.h"
@@ -27,11 +27,12 @@ int toPixels(double twips, UINT dpi);
 // have.
 COLORREF resolveColor(ColorValue value);
 
-inline Rgb rgbOf(COLORREF colour) {
+// A COLORREF (0x00BBGGRR, as a ColorValue) and its three channels.
+inline RgbChannels channelsOf(COLORREF colour) {
   return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
-inline COLORREF colorOf(Rgb rgb) {
-  return RGB(rgb.red, rgb.green, rgb.blue);
+inline COLORREF colorrefOf(RgbChannels channels) {
+  return RGB(channels.red, channels.green, channels.blue);
 }
 
 }  // namespace host::win32

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "host/core/record_accessors.h"
 #include "host/win32/convert.h"
 
 namespace host::win32 {
@@ -55,7 +56,20 @@ std::vector<HWND> groupOf(HWND member) {
   return group;
 }
 
-// --- the members every control has, where this host's platform is called -------------------
+// --- what the record keeps, shown on the window ------------------------------------------------
+
+// The button keeps its window, and so its caption, place, tab position, state and focus: only
+// its button style changes, between the platform's push button and one the host draws.
+void showStyle(const Control& c) {
+  const LONG_PTR buttonStyles = styleOf(c.window) & 0xFFFF;
+  const LONG_PTR wanted = (buttonStyles & ~LONG_PTR{BS_TYPEMASK}) | buttonStyleFor(c.style);
+  if (wanted != buttonStyles) {
+    SendMessageW(c.window, BM_SETSTYLE, static_cast<WPARAM>(wanted), FALSE);
+  }
+  schedulePaint(c);
+}
+
+// --- what lives in the window ----------------------------------------------------------------
 
 Value getEnabled(const Control& c) {
   return Value::boolean(IsWindowEnabled(c.window) != FALSE);
@@ -64,24 +78,6 @@ void setEnabled(Control& c, const Value& v) {
   const bool enabled = bool(v.asBoolean());
   if (!enabled) passFocusOn(c);
   EnableWindow(c.window, enabled);
-}
-void setVisible(Control& c, const Value& v) {
-  c.visible = bool(v.asBoolean());
-  if (!c.visible) passFocusOn(c);
-  ShowWindow(c.window, c.visible ? SW_SHOWNA : SW_HIDE);
-}
-
-void setBackColor(Control& c, const Value& v) {
-  const ColorValue value = v.asInt32();
-  resolveColor(value);  // refuses a colour we cannot show before anything changes
-  c.backColor = value;
-  schedulePaint(c);
-}
-void setForeColor(Control& c, const Value& v) {
-  const ColorValue value = v.asInt32();
-  resolveColor(value);
-  c.foreColor = value;
-  schedulePaint(c);
 }
 
 // A caption and a text box's text are both the window's text.
@@ -93,39 +89,11 @@ void setWindowTextTo(Control& c, const Value& v) {
   schedulePaint(c);
 }
 
-void setAppearance(Control& c, const Value& v) {
-  c.appearance = zeroOrOne(v, "Appearance");
-  if (c.type == ControlType::TextBox) {
-    applyEditFrame(c);
-  } else {
-    schedulePaint(c);
-  }
-}
-
-// --- the members of one type ---------------------------------------------------------------
-
-// The button keeps its window, and so its caption, place, tab position, state and focus: only
-// its button style changes, between the platform's push button and one the host draws.
-void setStyle(Control& c, const Value& v) {
-  c.style = zeroOrOne(v, "Style");
-  const LONG_PTR buttonStyles = styleOf(c.window) & 0xFFFF;
-  const LONG_PTR wanted = (buttonStyles & ~LONG_PTR{BS_TYPEMASK}) | buttonStyleFor(c.style);
-  if (wanted != buttonStyles) {
-    SendMessageW(c.window, BM_SETSTYLE, static_cast<WPARAM>(wanted), FALSE);
-  }
-  schedulePaint(c);
-}
-
-void setBorderStyle(Control& c, const Value& v) {
-  c.borderStyle = zeroOrOne(v, "BorderStyle");
-  applyEditFrame(c);
-}
-
 Value getCheckValue(const Control& c) {
   return Value::int16(SendMessageW(c.window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
 }
 void setCheckValue(Control& c, const Value& v) {
-  const bool checked = zeroOrOne(v, "Value") == 1;
+  const bool checked = zeroOrOne(v, Member::CheckValue) == 1;
   SendMessageW(c.window, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 Value getOptionValue(const Control& c) {
@@ -150,45 +118,31 @@ void refresh(Control& c, std::span<const Value>) {
 
 // --- the tables ----------------------------------------------------------------------------
 
-// This host's platform calls for the members whose values live in the platform; the rest are
-// every host's (host/control_accessors.h). Which type has which member, of what kind and whether
-// it may be set, is every host's one definition (host/control_members.h).
-constexpr AccessorOf<Control> kAccessors[] = {
-    {u"Enabled", ValueKind::Boolean, getEnabled, setEnabled},
-    {u"Visible", ValueKind::Boolean, getVisible<Control>, setVisible},
-    {u"BackColor", ValueKind::Int32, getBackColor<Control>, setBackColor},
-    {u"ForeColor", ValueKind::Int32, getForeColor<Control>, setForeColor},
-    {u"Appearance", ValueKind::Int16, getAppearance<Control>, setAppearance},
-    {u"Caption", ValueKind::Text, getWindowText, setWindowTextTo},
-    {u"Style", ValueKind::Int16, getStyle<Control>, setStyle},
-    {u"Text", ValueKind::Text, getWindowText, setWindowTextTo},
-    {u"BorderStyle", ValueKind::Int16, getBorderStyle<Control>, setBorderStyle},
-    {u"Value", ValueKind::Int16, getCheckValue, setCheckValue},
-    {u"Value", ValueKind::Boolean, getOptionValue, setOptionValue},
+// The members whose values live in the window, beside those every host keeps in its record
+// (host/core/record_accessors.h). Which type has which member, of what kind and whether it may be
+// set, is every host's one description (host/core/member_shapes.h).
+constexpr Binding<Control> kWindowBindings[] = {
+    {Member::Enabled, getEnabled, setEnabled},
+    {Member::Caption, getWindowText, setWindowTextTo},
+    {Member::Text, getWindowText, setWindowTextTo},
+    {Member::CheckValue, getCheckValue, setCheckValue},
+    {Member::OptionValue, getOptionValue, setOptionValue},
+    {.member = Member::Refresh, .call = refresh},
 };
+constexpr auto kBindings = withRecordBindings(kWindowBindings);
 
-constexpr MethodCallOf<Control> kMethodCalls[] = {{u"Refresh", refresh}};
-
-// Each type: its window class and styles, and the colours it reports before the
-// program sets any (the platform's own: button face and text, or window and window text).
+// Each type a definition makes: its window class and styles.
 struct TypeRow {
   ControlType type;
   const wchar_t* windowClass;
   LONG_PTR styles;
-  ColorValue backColor;
-  ColorValue foreColor;
 };
 
-constexpr ColorValue kButtonFace = systemColor(COLOR_BTNFACE);
-constexpr ColorValue kButtonText = systemColor(COLOR_BTNTEXT);
-constexpr ColorValue kWindow = systemColor(COLOR_WINDOW);
-constexpr ColorValue kWindowText = systemColor(COLOR_WINDOWTEXT);
-
 const TypeRow kTypes[] = {
-    {ControlType::CommandButton, L"BUTTON", BS_PUSHBUTTON, kButtonFace, kButtonText},
-    {ControlType::TextBox, L"EDIT", ES_LEFT | ES_AUTOHSCROLL, kWindow, kWindowText},
-    {ControlType::CheckBox, L"BUTTON", BS_AUTOCHECKBOX, kButtonFace, kButtonText},
-    {ControlType::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON, kButtonFace, kButtonText},
+    {ControlType::CommandButton, L"BUTTON", BS_PUSHBUTTON},
+    {ControlType::TextBox, L"EDIT", ES_LEFT | ES_AUTOHSCROLL},
+    {ControlType::CheckBox, L"BUTTON", BS_AUTOCHECKBOX},
+    {ControlType::OptionButton, L"BUTTON", BS_AUTORADIOBUTTON},
 };
 
 const TypeRow& rowOf(ControlType type) {
@@ -197,9 +151,8 @@ const TypeRow& rowOf(ControlType type) {
 
 }  // namespace
 
-const MemberTable& membersOf(ControlType type) {
-  static const auto tables = buildTables<MemberTable>(kAccessors, kMethodCalls);
-  return tables[static_cast<std::size_t>(type)];
+const MemberTableOf<Control>& membersOf(ControlType type) {
+  return boundMemberTables<kBindings>()[indexOf(type)];
 }
 
 LONG_PTR buttonStyleFor(std::int16_t style) {
@@ -210,14 +163,42 @@ LONG_PTR buttonStyleFor(std::int16_t style) {
 // option buttons), so that nothing needs moving or restyling once the window is made.
 HWND createWindow(Control& control, HWND parent, int id) {
   const TypeRow& row = rowOf(control.type);
-  control.backColor = row.backColor;
-  control.foreColor = row.foreColor;
   const DWORD exStyle = control.type == ControlType::TextBox ? WS_EX_CLIENTEDGE : 0;
   const auto style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | row.styles);
   const PixelPlace place = pixelPlace(control);
   return CreateWindowExW(exStyle, row.windowClass, L"", style, place.left, place.top, place.width,
                          place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
+}
+
+void showRecorded(Control& c, Member member) {
+  switch (member) {
+    case Member::Visible:
+      if (!c.visible) passFocusOn(c);
+      ShowWindow(c.window, c.visible ? SW_SHOWNA : SW_HIDE);
+      return;
+    case Member::BackColor:
+    case Member::ForeColor:
+      // Refuses a colour we cannot show; the record then keeps the one it had.
+      resolveColor(member == Member::BackColor ? c.backColor : c.foreColor);
+      schedulePaint(c);
+      return;
+    case Member::Appearance:
+      if (c.type == ControlType::TextBox) {
+        applyEditFrame(c);
+      } else {
+        schedulePaint(c);
+      }
+      return;
+    case Member::Style:
+      showStyle(c);
+      return;
+    case Member::BorderStyle:
+      applyEditFrame(c);
+      return;
+    default:
+      return;
+  }
 }
 
 }  // namespace host::win32

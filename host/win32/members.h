@@ -3,23 +3,19 @@
 #include <optional>
 #include <span>
 
-#include "host/control_accessors.h"
+#include "host/core/control_type.h"
+#include "host/core/member_tables.h"
 #include "host/win32/control.h"
 
 namespace host::win32 {
 
-using Property = PropertyOf<Control>;
-using Method = MethodOf<Control>;
-
 // The members of one control type, looked up by name when the program calls them.
-struct MemberTable : MemberTableOf<Control> {};
-
-const MemberTable& membersOf(ControlType type);
+const MemberTableOf<Control>& membersOf(ControlType type);
 
 using host::controlTypeNamed;
 
 // Creates the window of a control type as a child of `parent`, at the control's place at its
-// dots per inch, with the host's defaults, and sets the control's default colours.
+// dots per inch, with the host's defaults.
 HWND createWindow(Control& control, HWND parent, int id);
 
 // The styles of a button window that stand for a command button's "Style".

@@ -7,6 +7,7 @@
 #include "host/error.h"
 #include "tests/support/forms.h"
 #include "tests/support/printers.h"
+#include "tests/support/refusals.h"
 
 namespace {
 
@@ -126,6 +127,12 @@ TEST_F(MemoryHostTest, OwnRefusalsAreRecordedWithTheirCode) {
                                  "get Command1(3).Nada !unknown member", "backcolor - 1 !no object",
                                  "rgb 256 0 0 !invalid value"}));
   EXPECT_EQ(host.property(button, u"Name"), Value::text(u"Command1"));
+}
+
+TEST_F(MemoryHostTest, TellsTheObserverOfEachRefusalOwnOrScripted) {
+  support::expectEachRefusalObserved(host, button);
+  host.refuse([](const host::memory::Call&) { return true; });
+  support::expectEachRefusalObserved(host, button, ErrorCode::Refused);
 }
 
 TEST_F(MemoryHostTest, EnumeratesInDefinitionOrder) {

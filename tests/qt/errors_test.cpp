@@ -8,6 +8,7 @@
 
 #include "host/error.h"
 #include "pixels.h"
+#include "tests/support/refusals.h"
 #include "ventana.h"
 
 namespace {
@@ -114,6 +115,11 @@ INSTANTIATE_TEST_SUITE_P(Form1, HostRefusals, ::testing::ValuesIn(kRefusals), []
   std::erase_if(name, [](char c) { return !std::isalnum(c); });
   return name;
 });
+
+TEST(HostRefusalObserver, HearsOfEachRefusal) {
+  qtbench::Form1Window w;
+  support::expectEachRefusalObserved(w.host, w.control(u"Command1", 3));
+}
 
 class HostPositions : public ::testing::Test {
  protected:

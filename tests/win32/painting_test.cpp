@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "host/contrast.h"
+#include "host/core/contrast.h"
 #include "tests/win32/form1_window.h"
 
 namespace winbench {
@@ -13,7 +13,7 @@ COLORREF scaled(COLORREF colour, int percent) {
              GetBValue(colour) * 100 / percent);
 }
 
-host::Rgb rgb(COLORREF colour) {
+host::RgbChannels rgb(COLORREF colour) {
   return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host/error.h"
+#include "tests/support/refusals.h"
 #include "tests/win32/form1_window.h"
 
 namespace winbench {
@@ -61,6 +62,11 @@ TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
   EXPECT_EQ(host.getProperty(aceptar, u"Style"), Value::int16(1));
   host.setProperty(aceptar, u"BackColor", Value::int32(host::systemColor(30)));
   EXPECT_EQ(host.getProperty(aceptar, u"BackColor"), Value::int32(host::systemColor(30)));
+}
+
+TEST(Win32Refusals, TellTheObserverOfEachRefusal) {
+  Form1Window form1;
+  support::expectEachRefusalObserved(form1.host, form1.control(u"Command1", 0));
 }
 
 // A click handler that fails on its first run.

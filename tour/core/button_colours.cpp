@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/contrast.h"
+#include "host/core/contrast.h"
 
 namespace tour {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // Pixels near the edge of a button belong to its border, bevel or focus frame.
 constexpr int kBorder = 4;
 
-host::Rgb channels(Rgb colour) {
+host::RgbChannels channels(Rgb colour) {
   return {redOf(colour), greenOf(colour), blueOf(colour)};
 }
 

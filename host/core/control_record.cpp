@@ -1,14 +1,18 @@
-#include "host/control_record.h"
+#include "host/core/control_record.h"
 
 #include "host/error.h"
 
 namespace host {
+namespace {
 
-std::string describe(const ControlRecord& control) {
-  std::string text = toUtf8(control.name);
-  if (control.index) text.append("(").append(std::to_string(*control.index)).append(")");
-  return text;
-}
+// The colours a control reports before the program sets any: the system's, button face and
+// text, or for a text box window and window text.
+constexpr ColorValue kButtonFace = systemColor(15);
+constexpr ColorValue kButtonText = systemColor(18);
+constexpr ColorValue kWindow = systemColor(5);
+constexpr ColorValue kWindowText = systemColor(8);
+
+}  // namespace
 
 ControlType definedType(const ControlDefinition& definition) {
   const auto type = controlTypeNamed(definition.typeName);
@@ -20,10 +24,7 @@ ControlType definedType(const ControlDefinition& definition) {
   return *type;
 }
 
-void recordDefinition(ControlRecord& control, ControlRef ref, FormRef form,
-                      const ControlDefinition& definition) {
-  control.ref = ref;
-  control.form = form;
+void recordDefinition(ControlRecord& control, const ControlDefinition& definition) {
   control.type = definedType(definition);
   control.typeName = definition.typeName;
   control.name = definition.name;
@@ -33,6 +34,9 @@ void recordDefinition(ControlRecord& control, ControlRef ref, FormRef form,
   control.width = definition.width;
   control.height = definition.height;
   control.tabIndex = definition.tabIndex;
+  const bool textBox = control.type == ControlType::TextBox;
+  control.backColor = textBox ? kWindow : kButtonFace;
+  control.foreColor = textBox ? kWindowText : kButtonText;
 }
 
 }  // namespace host

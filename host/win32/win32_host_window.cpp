@@ -5,13 +5,15 @@
 #include <optional>
 #include <stdexcept>
 
-#include "host/member_calls.h"
+#include "host/core/member_calls.h"
 #include "host/win32/button_face.h"
 #include "host/win32/control_window.h"
 #include "host/win32/convert.h"
 #include "host/win32/dpi.h"
 #include "host/win32/error_report.h"
 #include "host/win32/form.h"
+#include "host/win32/members.h"
+#include "host/win32/win32_host.h"
 
 namespace host::win32 {
 namespace {
@@ -49,7 +51,7 @@ void setStyleBit(HWND window, LONG_PTR bit, bool on) {
   if (wanted != style) SetWindowLongPtrW(window, GWL_STYLE, wanted);
 }
 
-void loadIcons(Win32Host::Form& form);
+void loadIcons(Form& form);
 
 // Each control starts a group of its own, but an option button that follows one of its own
 // array in tab order joins that one's group, so that the arrow keys move between the two.
@@ -65,7 +67,7 @@ void joinOptionGroups(const std::vector<Control*>& chain) {
 }
 
 // The outer size of the form's window at `dpi`, around its client area.
-SIZE formWindowSize(const Win32Host::Form& form, UINT dpi) {
+SIZE formWindowSize(const Form& form, UINT dpi) {
   const SIZE client{toPixels(form.clientWidth, dpi), toPixels(form.clientHeight, dpi)};
   return windowSizeFor(client, kFormStyle, kFormExStyle, dpi);
 }
@@ -89,83 +91,70 @@ void describeForAssistiveTechnology(Control& control) {
 
 FormRef Win32Host::createForm(const FormDefinition& definition, const std::string& iconName) {
   registerFormClass(formProcedure);
-  auto form = std::make_unique<Form>();
-  form->host = this;
-  form->ref = FormRef{static_cast<std::uint32_t>(forms_.size() + 1)};
-  form->name = definition.name;
-  form->clientWidth = definition.clientWidth;
-  form->clientHeight = definition.clientHeight;
+  auto made = std::make_unique<Form>();
+  made->host = this;
+  made->name = definition.name;
+  made->clientWidth = definition.clientWidth;
+  made->clientHeight = definition.clientHeight;
   const Text iconText = fromUtf8(iconName);
-  form->iconName.assign(wide(iconText), iconText.size());
+  made->iconName.assign(wide(iconText), iconText.size());
+  Form& form = registry_.add(std::move(made));
   const Text caption = definition.caption;
   // Made at its size at the system's dots per inch, and sized again only where the window
   // turns out to be shown at others.
   const UINT systemDpi = dpiOf(nullptr);
-  const SIZE size = formWindowSize(*form, systemDpi);
+  const SIZE size = formWindowSize(form, systemDpi);
   CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                  size.cx, size.cy, nullptr, nullptr, module(), form.get());
+                  size.cx, size.cy, nullptr, nullptr, module(), &form);
   const DWORD lastError = GetLastError();
   // Where no display can be opened (under Wine), the handle given back can be that of a window
   // already destroyed again.
-  if (!form->window || !IsWindow(form->window)) notCreated("the form's window", lastError);
-  form->dpi = dpiOf(form->window);
-  form->font = messageFont(form->dpi);
-  loadIcons(*form);
-  if (form->dpi != systemDpi) applyFormGeometry(*form);
-  forms_.push_back(std::move(form));
-  Form& made = *forms_.back();
+  if (!form.window || !IsWindow(form.window)) notCreated("the form's window", lastError);
+  form.dpi = dpiOf(form.window);
+  form.font = messageFont(form.dpi);
+  loadIcons(form);
+  if (form.dpi != systemDpi) applyFormGeometry(form);
   // Made in tab order, the windows are stacked as the keyboard goes through them (a new child
-  // window goes below its siblings), so that none needs moving; the form keeps its controls in
-  // the definition's order.
+  // window goes below its siblings), so that none needs moving; the form then lists its controls
+  // in the definition's order.
   const auto& items = definition.controls;
   std::vector<std::size_t> order(items.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
   std::stable_sort(order.begin(), order.end(), [&items](std::size_t a, std::size_t b) {
     return items[a].tabIndex < items[b].tabIndex;
   });
-  std::vector<ControlRef> controls(items.size());
   {
     std::optional<ThemedControls::Scope> themed;
     if (themed_) themed.emplace(*themed_);
-    for (const std::size_t i : order) controls[i] = createControl(made, items[i], i);
+    for (const std::size_t i : order) createControl(form, items[i], i);
   }
-  made.controls = std::move(controls);
-  joinOptionGroups(tabChain(made));
-  return made.ref;
+  std::vector<ControlRef> listed(items.size());
+  for (std::size_t k = 0; k < order.size(); ++k) listed[order[k]] = form.controls[k];
+  form.controls = std::move(listed);
+  joinOptionGroups(tabChain(form));
+  return form.ref;
 }
 
-ControlRef Win32Host::createControl(Form& form, const ControlDefinition& definition,
-                                    std::size_t position) {
-  auto control = std::make_unique<Control>();
-  recordDefinition(*control, ControlRef{static_cast<std::uint32_t>(controls_.size() + 1)}, form.ref,
-                   definition);
-  describeForAssistiveTechnology(*control);
+void Win32Host::createControl(Form& form, const ControlDefinition& definition,
+                              std::size_t position) {
+  auto made = std::make_unique<Control>();
+  recordDefinition(*made, definition);
+  describeForAssistiveTechnology(*made);
   const int id = kFirstControlId + static_cast<int>(position);
-  control->dpi = form.dpi;
-  control->window = createWindow(*control, form.window, id);
-  if (!control->window) notCreated("the window of " + describe(*control), GetLastError());
-  SetWindowLongPtrW(control->window, GWLP_USERDATA, static_cast<LONG_PTR>(control->ref.id));
-  hookControlWindow(control->window, control->hooks);
-  SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
-  control->members = &membersOf(control->type);
-  applyDefinition(*control, definition);
-  control->tabIndexChanged = [this, ref = form.ref] { threadTabOrder(formOf(ref)); };
-  controls_.push_back(std::move(control));
-  return controls_.back()->ref;
+  made->dpi = form.dpi;
+  made->window = createWindow(*made, form.window, id);
+  if (!made->window) notCreated("the window of " + describe(*made), GetLastError());
+  Control& control = registerControl(form, std::move(made));
+  SetWindowLongPtrW(control.window, GWLP_USERDATA, static_cast<LONG_PTR>(control.ref.id));
+  hookControlWindow(control.window, control.hooks);
+  SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
+  applyDefinition(control, definition);
 }
 
 void Win32Host::applyFormGeometry(Form& form) {
   const SIZE outer = formWindowSize(form, form.dpi);
   SetWindowPos(form.window, nullptr, 0, 0, outer.cx, outer.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-std::vector<Control*> Win32Host::tabChain(const Form& form) const {
-  std::vector<Control*> chain;
-  for (const ControlRef ref : form.controls) chain.push_back(&controlOf(ref));
-  std::stable_sort(chain.begin(), chain.end(),
-                   [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
-  return chain;
 }
 
 // The keyboard goes through the controls in their window order, so the windows are stacked in
@@ -194,7 +183,7 @@ void Win32Host::focusFirstInTabOrder(Form& form) {
 
 namespace {
 
-void loadIcons(Win32Host::Form& form) {
+void loadIcons(Form& form) {
   if (form.iconName.empty()) return;
   const auto load = [&form](int width, int height) {
     return Icon(static_cast<HICON>(LoadImageW(module(), form.iconName.c_str(), IMAGE_ICON,
@@ -210,7 +199,7 @@ void loadIcons(Win32Host::Form& form) {
   form.smallIcon = std::move(compact);
 }
 
-void applyFont(Win32Host::Form& form, const std::vector<HWND>& children) {
+void applyFont(Form& form, const std::vector<HWND>& children) {
   Font font = messageFont(form.dpi);
   for (const HWND child : children) {
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
@@ -308,13 +297,7 @@ LRESULT Win32Host::onColorMessage(HDC dc, HWND child) {
 void Win32Host::onCommand(Form& form, WPARAM w, LPARAM l) {
   const Control* control = controlAt(reinterpret_cast<HWND>(l));
   if (!control || HIWORD(w) != BN_CLICKED || control->type == ControlType::TextBox) return;
-  const Text source = control->name;
-  for (std::size_t i = 0; i < form.handlers.size(); ++i) {
-    const HandlerBinding binding = form.handlers[i];
-    if (binding.event == Event::Click && binding.source == source) {
-      run(Event::Click, binding.source, binding.handler);
-    }
-  }
+  deliver(form, Event::Click, control->name);
 }
 
 // The focus goes back to the control that had it when the window was left, or, the first
@@ -345,20 +328,22 @@ void Win32Host::onDpiChanged(Form& form, UINT dpi, const RECT& suggested) {
 }
 
 void Win32Host::onDestroy(Form& form) {
-  for (const ControlRef ref : form.controls) controls_[ref.id - 1]->window = nullptr;
+  for (const ControlRef ref : form.controls) {
+    if (Control* control = registry_.find(ref)) control->window = nullptr;
+  }
   form.window = nullptr;
   if (closed_) closed_(form.ref);
 }
 
 Control* Win32Host::controlAt(HWND window) const {
   if (!window) return nullptr;
-  const auto id = static_cast<std::size_t>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (id < 1 || id > controls_.size() || controls_[id - 1]->window != window) return nullptr;
-  return controls_[id - 1].get();
+  const auto id = static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  Control* control = registry_.find(ControlRef{id});
+  return control && control->window == window ? control : nullptr;
 }
 
-Win32Host::Form* Win32Host::formAt(HWND window) const {
-  for (const auto& form : forms_) {
+Form* Win32Host::formAt(HWND window) const {
+  for (const auto& form : registry_.forms()) {
     if (form->window && form->window == window) return form.get();
   }
   return nullptr;
@@ -373,7 +358,7 @@ void Win32Host::dispatch(MSG& message) {
   DispatchMessageW(&message);
 }
 
-void Win32Host::yield() {
+void Win32Host::handlePendingEvents() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

@@ -1,4 +1,4 @@
-#include "host/member_calls.h"
+#include "host/core/member_calls.h"
 
 #include <string>
 

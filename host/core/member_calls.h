@@ -3,7 +3,8 @@
 #include <cstddef>
 #include <span>
 
-#include "host/control_record.h"
+#include "host/core/control_record.h"
+#include "host/core/member_shapes.h"
 #include "host/definition.h"
 #include "host/error.h"
 #include "host/text.h"
@@ -68,8 +69,9 @@ void callMember(Control& control, TextView name, std::span<const Value> argument
 template <class Control>
 void applyDefinition(Control& control, const ControlDefinition& definition) {
   const Value caption = Value::text(definition.caption);
-  control.members->properties.find(control.type == ControlType::TextBox ? u"Text" : u"Caption")
-      ->set(control, caption);
+  const Member captionMember =
+      control.type == ControlType::TextBox ? Member::Text : Member::Caption;
+  control.members->properties.find(nameOf(captionMember))->set(control, caption);
   for (const StoredSetting& setting : definition.settings) {
     const auto* found = control.members->properties.find(setting.member);
     if (!found || !found->set) refuseStoredSetting(control, setting.member);

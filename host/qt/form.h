@@ -1,0 +1,16 @@
+#pragma once
+
+#include <memory>
+
+#include "host/core/form_entry.h"
+#include "host/qt/form_widget.h"
+
+namespace host::qt {
+
+// What the host keeps of one form besides what every host keeps: its top-level widget.
+struct Form : FormEntry {
+  std::unique_ptr<FormWidget> widget;
+  bool live() const { return widget != nullptr; }
+};
+
+}  // namespace host::qt
