@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "tour/core/picture.h"
 
 namespace tour {
@@ -18,6 +20,13 @@ struct ButtonColours {
 // of its own row: the glyphs' fully covered pixels, not the blends of text and face at their
 // edges, which outnumber them in small type.
 ButtonColours measureButton(const Picture& window, const Area& button, const Area& caption);
+
+// measureButton() for any control, leaving out the pixels of `covered`, the controls that lie on
+// it (a group box's own controls): they are not its face, nor its text's background. A control
+// whose text fills all of its inside has the face read from the text's own pixels, of which the
+// glyphs are the fewer.
+ButtonColours measureControl(const Picture& window, const Area& control, const Area& text,
+                             const std::vector<Area>& covered);
 
 // The contrast ratio of two colours by the WCAG formula, from 1 (same luminance) to 21.
 double contrastRatio(Rgb first, Rgb second);
