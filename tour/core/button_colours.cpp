@@ -56,20 +56,22 @@ Rgb commonestInRow(const OwnPixels& pixels, int y) {
 
 // The middle pixel by luminance: the face itself where it is flat, whatever a focus frame adds,
 // and the middle shade where the look shades it. The caption's pixels count only where nothing
-// else is left.
+// else is left, and the controls on it only where they cover all of it.
 Rgb middleColour(const OwnPixels& own, const Area& caption) {
   std::vector<std::pair<double, Rgb>> pixels;
-  const auto gather = [&](bool withCaption) {
+  const auto gather = [&](bool withCaption, bool withCovered) {
     for (int y = own.inside.top; y < own.inside.bottom; ++y) {
       for (int x = own.inside.left; x < own.inside.right; ++x) {
-        if ((!withCaption && caption.contains(x, y)) || !own.own(x, y)) continue;
+        if (!withCaption && caption.contains(x, y)) continue;
+        if (!withCovered && !own.own(x, y)) continue;
         const Rgb pixel = own.picture.at(x, y);
         pixels.emplace_back(host::luminance(channels(pixel)), pixel);
       }
     }
   };
-  gather(false);
-  if (pixels.empty()) gather(true);
+  gather(false, false);
+  if (pixels.empty()) gather(true, false);
+  if (pixels.empty()) gather(true, true);
   if (pixels.empty()) return 0;
   const auto middle = pixels.begin() + static_cast<std::ptrdiff_t>(pixels.size() / 2);
   std::nth_element(pixels.begin(), middle, pixels.end());
