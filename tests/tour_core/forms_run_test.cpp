@@ -193,36 +193,47 @@ TEST(Forms, TheSkinsCallsBelongToTheControlTheyWereMadeOn) {
   }
 }
 
-// A control the skin leaves alone is a patch only where its face, read off the pixels, is not the
-// form's new colour.
+// A control the skin leaves alone is a patch only where its face, read off the pixels clear of the
+// controls on it, is not the form's new colour.
 TEST(Forms, APatchIsALeftAloneControlWhoseFaceIsNotTheForms) {
   const Area kBox{10, 10, 110, 80};
+  const Painted kGroupBox{u"l", u"Frame", "QGroupBox", kBox, std::nullopt, std::nullopt};
   const struct {
     const char* what;
     std::vector<Painted> controls;
+    Rgb face;
     bool patch;
   } cases[] = {
       {"a label that shows the form through",
        {{u"l", u"Label", "QLabel", kBox, Area{20, 30, 90, 50}, std::nullopt}},
+       kColorFondo,
        false},
       {"a label that keeps its grey",
        {{u"l", u"Label", "QLabel", kBox, Area{20, 30, 90, 50}, kFormGrey}},
+       kFormGrey,
        true},
       {"a label whose text fills it",
        {{u"l", u"Label", "QLabel", kBox, kBox, std::nullopt}},
+       kColorFondo,
        false},
       {"a group box that shows the form through, full of its text box",
-       {{u"l", u"Frame", "QGroupBox", kBox, std::nullopt, std::nullopt},
-        {u"t", u"TextBox", "QLineEdit", {20, 24, 100, 70}, std::nullopt, 0xffffff}},
+       {kGroupBox, {u"t", u"TextBox", "QLineEdit", {20, 24, 100, 70}, std::nullopt, 0xffffff}},
+       kColorFondo,
        false},
+      {"a group box its text box covers whole",
+       {kGroupBox, {u"t", u"TextBox", "QLineEdit", {14, 14, 106, 76}, std::nullopt, 0xffffff}},
+       0xffffff,
+       true},
       {"a text box the skin coloured apart from the form",
        {{u"l", u"TextBox", "QLineEdit", kBox, Area{20, 30, 90, 50}, 0xffffff}},
+       0xffffff,
        false},
   };
-  for (const auto& [what, controls, patch] : cases) {
+  for (const auto& [what, controls, face, patch] : cases) {
     const FormResult result = skinned({controls, {}, {}});
     ASSERT_EQ(result.outcome, FormOutcome::Skinned) << what << ": " << result.reason;
     EXPECT_EQ(result.backgroundAfter, kColorFondo) << what;
+    EXPECT_EQ(control(result, "l").after.face, face) << what;
     EXPECT_EQ(control(result, "l").patch, patch) << what;
   }
 }
@@ -245,6 +256,8 @@ TEST(Forms, TheCsvHasItsHeaderAndARowPerControlTextlessOnesWithoutTextOrContrast
             "form.ui,painted,okButton,CommandButton,QPushButton,#e1e1e1,#000000,16.06,#4682b4,"
             "#ffffff,4.11,no,yes,no,0");
   EXPECT_EQ(lines[5], "form.ui,painted,box,Frame,QGroupBox,#f0f0f0,,,#ebecee,,,yes,yes,no,0");
+  // A name from the user's file may hold anything; a row stays one row.
+  EXPECT_EQ(csvField("two\nlines"), "\"two\nlines\"");
 }
 
 // A control whose black text (if any) stands on `face` after the skin.
@@ -330,7 +343,7 @@ class FlatPainter final : public SheetPainter {
 class UnmadeEntry final : public FormEntry {
  public:
   std::string name() const override { return "app.exe#7"; }
-  Opening open(const std::string&) override { return {nullptr, "its class MyGrid is its own"}; }
+  Opening open(const std::string&) override { return {nullptr, "its class MyGrid\nis its own"}; }
 };
 
 class FaultedElsewhereEntry final : public FormEntry {
@@ -353,7 +366,7 @@ class FakeLoader final : public FormsLoader {
   LoadedFile load(const std::string& path) override {
     const std::string name = fileNameOf(path);
     LoadedFile file;
-    if (name == "notes.txt") return {{}, FileRefusal::NotAForm, "not a form or a program"};
+    if (name == "notes.txt") return {{}, FileRefusal::NotAForm, {}};
     if (name == "broken.ui") return {{}, FileRefusal::Malformed, "not well formed at line 3"};
     if (name == "nodialogs.exe") return file;
     if (name == "app.exe") {
@@ -419,7 +432,7 @@ TEST_F(FormsRun, EachBadFileHasItsLineStatus2AndNothingIsWritten) {
   } cases[] = {
       {{"absent.ui"}, {"absent.ui: no such file"}},
       {{"folder.ui"}, {"folder.ui: a folder, not a file"}},
-      {{"notes.txt"}, {"notes.txt: not a form or a program"}},
+      {{"notes.txt"}, {"notes.txt: neither a form nor a program"}},
       {{"broken.ui"}, {"broken.ui: not well formed at line 3"}},
       {{"nodialogs.exe"}, {"nodialogs.exe: holds no forms"}},
       {{"login.ui", "broken.ui", "absent.ui"},

@@ -25,27 +25,11 @@ double distance(Rgb a, Rgb b) {
   return std::sqrt(red * red + green * green + blue * blue);
 }
 
-// The pixels of a control that are its own: not those of the controls that lie on it.
-struct OwnPixels {
-  const Picture& picture;
-  Area inside;
-  const std::vector<Area>& covered;
-
-  bool own(int x, int y) const {
-    for (const Area& other : covered) {
-      if (other.contains(x, y)) return false;
-    }
-    return true;
-  }
-};
-
 // The commonest colour of a row; of equally common ones the smallest value, so that ties are
 // stable.
-Rgb commonestInRow(const OwnPixels& pixels, int y) {
+Rgb commonestInRow(const Picture& picture, const Area& inside, int y) {
   std::map<Rgb, int> counts;
-  for (int x = pixels.inside.left; x < pixels.inside.right; ++x) {
-    if (pixels.own(x, y)) ++counts[pixels.picture.at(x, y)];
-  }
+  for (int x = inside.left; x < inside.right; ++x) ++counts[picture.at(x, y)];
   Rgb best = 0;
   int most = -1;
   for (const auto& [colour, count] : counts) {
@@ -54,18 +38,23 @@ Rgb commonestInRow(const OwnPixels& pixels, int y) {
   return best;
 }
 
+bool inAny(const std::vector<Area>& areas, int x, int y) {
+  return std::any_of(areas.begin(), areas.end(),
+                     [&](const Area& area) { return area.contains(x, y); });
+}
+
 // The middle pixel by luminance: the face itself where it is flat, whatever a focus frame adds,
 // and the middle shade where the look shades it. The caption's pixels count only where nothing
-// else is left, and the controls on it only where they cover all of it.
-Rgb middleColour(const OwnPixels& own, const Area& caption) {
+// else is left, and those of the controls on it only where they cover all of it.
+Rgb middleColour(const Picture& picture, const Area& inside, const Area& caption,
+                 const std::vector<Area>& covered) {
   std::vector<std::pair<double, Rgb>> pixels;
   const auto gather = [&](bool withCaption, bool withCovered) {
-    for (int y = own.inside.top; y < own.inside.bottom; ++y) {
-      for (int x = own.inside.left; x < own.inside.right; ++x) {
+    for (int y = inside.top; y < inside.bottom; ++y) {
+      for (int x = inside.left; x < inside.right; ++x) {
         if (!withCaption && caption.contains(x, y)) continue;
-        if (!withCovered && !own.own(x, y)) continue;
-        const Rgb pixel = own.picture.at(x, y);
-        pixels.emplace_back(host::luminance(channels(pixel)), pixel);
+        if (!withCovered && inAny(covered, x, y)) continue;
+        pixels.emplace_back(host::luminance(channels(picture.at(x, y))), picture.at(x, y));
       }
     }
   };
@@ -80,16 +69,14 @@ Rgb middleColour(const OwnPixels& own, const Area& caption) {
 
 // The colour that stands out most from the face of its own row: a look may shade the face from
 // top to bottom, so each row of the caption is compared with the commonest colour of that row
-// across the inside of the button. Of equally distant colours the smallest value, for stability;
-// `none` where controls on it cover the whole caption.
-Rgb standsOutMost(const OwnPixels& own, const Area& caption, Rgb none) {
+// across the inside of the button. Of equally distant colours the smallest value, for stability.
+Rgb standsOutMost(const Picture& picture, const Area& inside, const Area& caption) {
   Rgb best = 0;
   double farthest = -1;
   for (int y = caption.top; y < caption.bottom; ++y) {
-    const Rgb face = commonestInRow(own, y);
+    const Rgb face = commonestInRow(picture, inside, y);
     for (int x = caption.left; x < caption.right; ++x) {
-      if (!own.own(x, y)) continue;
-      const Rgb pixel = own.picture.at(x, y);
+      const Rgb pixel = picture.at(x, y);
       const double away = distance(pixel, face);
       if (away > farthest || (away == farthest && pixel < best)) {
         best = pixel;
@@ -97,7 +84,7 @@ Rgb standsOutMost(const OwnPixels& own, const Area& caption, Rgb none) {
       }
     }
   }
-  return farthest < 0 ? none : best;
+  return best;
 }
 
 }  // namespace
@@ -108,11 +95,11 @@ ButtonColours measureButton(const Picture& window, const Area& button, const Are
 
 ButtonColours measureControl(const Picture& window, const Area& control, const Area& text,
                              const std::vector<Area>& covered) {
-  const OwnPixels own{window, control.grown(-kBorder).intersected(window.bounds()), covered};
-  const Rgb face = middleColour(own, text);
-  const Area caption = text.intersected(own.inside);
+  const Area inside = control.grown(-kBorder).intersected(window.bounds());
+  const Rgb face = middleColour(window, inside, text, covered);
+  const Area caption = text.intersected(inside);
   if (caption.empty()) return {face, face};
-  return {face, standsOutMost(own, caption, face)};
+  return {face, standsOutMost(window, inside, caption)};
 }
 
 double contrastRatio(Rgb first, Rgb second) {

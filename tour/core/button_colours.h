@@ -21,10 +21,10 @@ struct ButtonColours {
 // edges, which outnumber them in small type.
 ButtonColours measureButton(const Picture& window, const Area& button, const Area& caption);
 
-// measureButton() for any control, leaving out the pixels of `covered`, the controls that lie on
-// it (a group box's own controls): they are not its face, nor its text's background. A control
-// whose text fills all of its inside has the face read from the text's own pixels, of which the
-// glyphs are the fewer; one that the controls on it cover whole, from theirs.
+// measureButton() for any control, its face read clear of `covered`, the controls that lie on it
+// (a group box's own controls). A control whose text fills all of its inside has the face read
+// from the text's own pixels, of which the glyphs are the fewer; one that the controls on it
+// cover whole, from theirs.
 ButtonColours measureControl(const Picture& window, const Area& control, const Area& text,
                              const std::vector<Area>& covered);
 

@@ -28,12 +28,28 @@ std::string unreadableBecause(const std::string& path) {
   return {};
 }
 
+// The words for a refusal whose loader gave none.
+std::string refusalWords(FileRefusal refusal) {
+  switch (refusal) {
+    case FileRefusal::Unreadable:
+      return "cannot be read";
+    case FileRefusal::NotAForm:
+      return "neither a form nor a program";
+    case FileRefusal::Malformed:
+      return "malformed";
+    case FileRefusal::NoForms:
+      break;
+  }
+  return "holds no forms";
+}
+
 LoadedFile loaded(FormsLoader& loader, const std::string& path) {
   const std::string unreadable = unreadableBecause(path);
   if (!unreadable.empty()) return {{}, FileRefusal::Unreadable, unreadable};
   try {
     LoadedFile file = loader.load(path);
-    if (!file.refusal && file.forms.empty()) return {{}, FileRefusal::NoForms, "holds no forms"};
+    if (!file.refusal && file.forms.empty()) file.refusal = FileRefusal::NoForms;
+    if (file.refusal && file.reason.empty()) file.reason = refusalWords(*file.refusal);
     return file;
   } catch (const std::exception& error) {
     return {{}, FileRefusal::Malformed, error.what()};
