@@ -196,8 +196,11 @@ TEST(Forms, TheSkinsCallsBelongToTheControlTheyWereMadeOn) {
 // A control the skin leaves alone is a patch only where its face, read off the pixels clear of the
 // controls on it, is not the form's new colour.
 TEST(Forms, APatchIsALeftAloneControlWhoseFaceIsNotTheForms) {
-  const Area kBox{10, 10, 110, 80};
+  // Most of the form: its colour is read from what the controls leave of it.
+  const Area kBox{5, 5, 150, 95};
+  const Area kText{20, 30, 90, 50};
   const Painted kGroupBox{u"l", u"Frame", "QGroupBox", kBox, std::nullopt, std::nullopt};
+  const Painted kTextBox{u"t", u"TextBox", "QLineEdit", {20, 24, 140, 80}, std::nullopt, 0xffffff};
   const struct {
     const char* what;
     std::vector<Painted> controls;
@@ -205,11 +208,11 @@ TEST(Forms, APatchIsALeftAloneControlWhoseFaceIsNotTheForms) {
     bool patch;
   } cases[] = {
       {"a label that shows the form through",
-       {{u"l", u"Label", "QLabel", kBox, Area{20, 30, 90, 50}, std::nullopt}},
+       {{u"l", u"Label", "QLabel", kBox, kText, std::nullopt}},
        kColorFondo,
        false},
       {"a label that keeps its grey",
-       {{u"l", u"Label", "QLabel", kBox, Area{20, 30, 90, 50}, kFormGrey}},
+       {{u"l", u"Label", "QLabel", kBox, kText, kFormGrey}},
        kFormGrey,
        true},
       {"a label whose text fills it",
@@ -217,15 +220,21 @@ TEST(Forms, APatchIsALeftAloneControlWhoseFaceIsNotTheForms) {
        kColorFondo,
        false},
       {"a group box that shows the form through, full of its text box",
-       {kGroupBox, {u"t", u"TextBox", "QLineEdit", {20, 24, 100, 70}, std::nullopt, 0xffffff}},
+       {kGroupBox, kTextBox},
+       kColorFondo,
+       false},
+      {"a group box in a group box, full of its text box",
+       {{u"o", u"Frame", "QGroupBox", {2, 2, 155, 98}, std::nullopt, std::nullopt},
+        kGroupBox,
+        kTextBox},
        kColorFondo,
        false},
       {"a group box its text box covers whole",
-       {kGroupBox, {u"t", u"TextBox", "QLineEdit", {14, 14, 106, 76}, std::nullopt, 0xffffff}},
+       {kGroupBox, {u"t", u"TextBox", "QLineEdit", kBox.grown(-4), std::nullopt, 0xffffff}},
        0xffffff,
        true},
       {"a text box the skin coloured apart from the form",
-       {{u"l", u"TextBox", "QLineEdit", kBox, Area{20, 30, 90, 50}, 0xffffff}},
+       {{u"l", u"TextBox", "QLineEdit", kBox, kText, 0xffffff}},
        0xffffff,
        false},
   };
@@ -309,6 +318,9 @@ TEST(Forms, AResultComesBackFromItsBytesAndGarbledBytesGiveNothing) {
     ASSERT_FALSE(deserializeFormResult(bytes.substr(0, size))) << "cut at " << size;
   }
   EXPECT_FALSE(deserializeFormResult(bytes + '\0'));
+  std::string longRun = bytes;  // the last run, of the picture after, one pixel too long
+  longRun[bytes.size() - 8] = 22;
+  EXPECT_FALSE(deserializeFormResult(longRun));
   std::string otherFormat = bytes;
   otherFormat[0] ^= 1;
   EXPECT_FALSE(deserializeFormResult(otherFormat));
@@ -360,6 +372,12 @@ class FaultedElsewhereEntry final : public FormEntry {
   }
 };
 
+class ThrowingEntry final : public FormEntry {
+ public:
+  std::string name() const override { return "app.exe#9"; }
+  Opening open(const std::string&) override { throw std::runtime_error("no memory for the grid"); }
+};
+
 // Files by their names: what the loader says of each.
 class FakeLoader final : public FormsLoader {
  public:
@@ -369,11 +387,24 @@ class FakeLoader final : public FormsLoader {
     if (name == "notes.txt") return {{}, FileRefusal::NotAForm, {}};
     if (name == "broken.ui") return {{}, FileRefusal::Malformed, "not well formed at line 3"};
     if (name == "nodialogs.exe") return file;
+    if (name == "throws.ui") throw std::runtime_error("the parser gave up at line 9");
     if (name == "app.exe") {
       file.forms.push_back(std::make_unique<UnmadeEntry>());
       file.forms.push_back(std::make_unique<FaultedElsewhereEntry>());
+      file.forms.push_back(std::make_unique<ThrowingEntry>());
     }
+    // A fifth control, unreadable before the skin and after it; the form refuses its colour.
     Scene scene = fourControls();
+    scene.controls.push_back({u"applyButton",
+                              u"CommandButton",
+                              "QPushButton",
+                              {10, 75, 70, 95},
+                              Area{25, 80, 55, 90},
+                              0x404040});
+    scene.refusals = [refusals = scene.refusals](host::memory::MemoryHost& host) {
+      refusals(host);
+      host.refuse(Operation::SetBackColor);
+    };
     if (name == "restless.ui") scene.disturbance = "the window lost the activation";
     file.forms.push_back(std::make_unique<PaintedEntry>(name, scene));
     return file;
@@ -386,8 +417,8 @@ class FormsRun : public testing::Test {
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
     root_ = fs::temp_directory_path() / ("forms-run-" + std::to_string(now));
     fs::create_directories(root_ / "folder.ui");
-    for (const char* name :
-         {"login.ui", "notes.txt", "broken.ui", "nodialogs.exe", "app.exe", "restless.ui"}) {
+    for (const char* name : {"login.ui", "notes.txt", "broken.ui", "nodialogs.exe", "app.exe",
+                             "restless.ui", "throws.ui"}) {
       std::ofstream(root_ / name) << "x";
     }
   }
@@ -435,6 +466,7 @@ TEST_F(FormsRun, EachBadFileHasItsLineStatus2AndNothingIsWritten) {
       {{"notes.txt"}, {"notes.txt: neither a form nor a program"}},
       {{"broken.ui"}, {"broken.ui: not well formed at line 3"}},
       {{"nodialogs.exe"}, {"nodialogs.exe: holds no forms"}},
+      {{"throws.ui"}, {"throws.ui: the parser gave up at line 9"}},
       {{"login.ui", "broken.ui", "absent.ui"},
        {"broken.ui: not well formed at line 3", "absent.ui: no such file"}},
   };
@@ -454,13 +486,14 @@ TEST_F(FormsRun, EachBadFileHasItsLineStatus2AndNothingIsWritten) {
 TEST_F(FormsRun, AFormNotMadeOrFaultedHasItsLineAndTheOthersAreKept) {
   ASSERT_EQ(run({"app.exe", "login.ui"}), 0) << stderr_.str();
   const std::vector<std::string> lines = errLines();
-  ASSERT_EQ(lines.size(), 4u) << stderr_.str();
+  ASSERT_EQ(lines.size(), 5u) << stderr_.str();
   EXPECT_EQ(lines[0],
             "skinbench-tour: app.exe#7 in painted: cannot be made: its class MyGrid is its own");
   EXPECT_EQ(lines[1], "skinbench-tour: app.exe#8 in painted: faulted: access violation");
-  EXPECT_EQ(lines[3],
-            "skinbench-tour: login.ui in painted: 4 controls, 4 skinned, 1 unreadable after (1 of "
-            "them readable before), 0 patches, 2 calls refused");
+  EXPECT_EQ(lines[2], "skinbench-tour: app.exe#9 in painted: faulted: no memory for the grid");
+  EXPECT_EQ(lines[4],
+            "skinbench-tour: login.ui in painted: 5 controls, 5 skinned, 2 unreadable after (1 of "
+            "them readable before), 0 patches, 3 calls refused");
   const std::string csv = file("forms.csv");
   EXPECT_NE(csv.find("\napp.exe,painted,okButton,"), std::string::npos) << csv;
   EXPECT_NE(csv.find("\nlogin.ui,painted,okButton,"), std::string::npos) << csv;

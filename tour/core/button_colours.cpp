@@ -44,23 +44,21 @@ bool inAny(const std::vector<Area>& areas, int x, int y) {
 }
 
 // The middle pixel by luminance: the face itself where it is flat, whatever a focus frame adds,
-// and the middle shade where the look shades it. The caption's pixels count only where nothing
-// else is left, and those of the controls on it only where they cover all of it.
+// and the middle shade where the look shades it. The caption's pixels, and those of the controls
+// on it, count only where nothing else is left.
 Rgb middleColour(const Picture& picture, const Area& inside, const Area& caption,
                  const std::vector<Area>& covered) {
   std::vector<std::pair<double, Rgb>> pixels;
-  const auto gather = [&](bool withCaption, bool withCovered) {
+  const auto gather = [&](bool all) {
     for (int y = inside.top; y < inside.bottom; ++y) {
       for (int x = inside.left; x < inside.right; ++x) {
-        if (!withCaption && caption.contains(x, y)) continue;
-        if (!withCovered && inAny(covered, x, y)) continue;
+        if (!all && (caption.contains(x, y) || inAny(covered, x, y))) continue;
         pixels.emplace_back(host::luminance(channels(picture.at(x, y))), picture.at(x, y));
       }
     }
   };
-  gather(false, false);
-  if (pixels.empty()) gather(true, false);
-  if (pixels.empty()) gather(true, true);
+  gather(false);
+  if (pixels.empty()) gather(true);
   if (pixels.empty()) return 0;
   const auto middle = pixels.begin() + static_cast<std::ptrdiff_t>(pixels.size() / 2);
   std::nth_element(pixels.begin(), middle, pixels.end());

@@ -22,9 +22,8 @@ struct ButtonColours {
 ButtonColours measureButton(const Picture& window, const Area& button, const Area& caption);
 
 // measureButton() for any control, its face read clear of `covered`, the controls that lie on it
-// (a group box's own controls). A control whose text fills all of its inside has the face read
-// from the text's own pixels, of which the glyphs are the fewer; one that the controls on it
-// cover whole, from theirs.
+// (a group box's own controls). Where its text and the controls on it leave none of its inside,
+// the face is read from all of it: the text's glyphs are the fewer of its pixels.
 ButtonColours measureControl(const Picture& window, const Area& control, const Area& text,
                              const std::vector<Area>& covered);
 
