@@ -38,16 +38,27 @@ Rgb commonestInRow(const Picture& picture, const Area& inside, int y) {
   return best;
 }
 
+bool inAny(const std::vector<Area>& areas, int x, int y) {
+  return std::any_of(areas.begin(), areas.end(),
+                     [&](const Area& area) { return area.contains(x, y); });
+}
+
 // The middle pixel by luminance: the face itself where it is flat, whatever a focus frame adds,
-// and the middle shade where the look shades it.
-Rgb middleColour(const Picture& picture, const Area& inside, const Area& caption) {
+// and the middle shade where the look shades it. The caption's pixels, and those of the controls
+// on it, count only where nothing else is left.
+Rgb middleColour(const Picture& picture, const Area& inside, const Area& caption,
+                 const std::vector<Area>& covered) {
   std::vector<std::pair<double, Rgb>> pixels;
-  for (int y = inside.top; y < inside.bottom; ++y) {
-    for (int x = inside.left; x < inside.right; ++x) {
-      if (caption.contains(x, y)) continue;
-      pixels.emplace_back(host::luminance(channels(picture.at(x, y))), picture.at(x, y));
+  const auto gather = [&](bool all) {
+    for (int y = inside.top; y < inside.bottom; ++y) {
+      for (int x = inside.left; x < inside.right; ++x) {
+        if (!all && (caption.contains(x, y) || inAny(covered, x, y))) continue;
+        pixels.emplace_back(host::luminance(channels(picture.at(x, y))), picture.at(x, y));
+      }
     }
-  }
+  };
+  gather(false);
+  if (pixels.empty()) gather(true);
   if (pixels.empty()) return 0;
   const auto middle = pixels.begin() + static_cast<std::ptrdiff_t>(pixels.size() / 2);
   std::nth_element(pixels.begin(), middle, pixels.end());
@@ -77,11 +88,16 @@ Rgb standsOutMost(const Picture& picture, const Area& inside, const Area& captio
 }  // namespace
 
 ButtonColours measureButton(const Picture& window, const Area& button, const Area& caption) {
-  const Area inside = button.grown(-kBorder).intersected(window.bounds());
-  const Rgb face = middleColour(window, inside, caption);
-  const Area text = caption.intersected(inside);
-  if (text.empty()) return {face, face};
-  return {face, standsOutMost(window, inside, text)};
+  return measureControl(window, button, caption, {});
+}
+
+ButtonColours measureControl(const Picture& window, const Area& control, const Area& text,
+                             const std::vector<Area>& covered) {
+  const Area inside = control.grown(-kBorder).intersected(window.bounds());
+  const Rgb face = middleColour(window, inside, text, covered);
+  const Area caption = text.intersected(inside);
+  if (caption.empty()) return {face, face};
+  return {face, standsOutMost(window, inside, caption)};
 }
 
 double contrastRatio(Rgb first, Rgb second) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "tour/core/picture.h"
 
 namespace tour {
@@ -18,6 +20,12 @@ struct ButtonColours {
 // of its own row: the glyphs' fully covered pixels, not the blends of text and face at their
 // edges, which outnumber them in small type.
 ButtonColours measureButton(const Picture& window, const Area& button, const Area& caption);
+
+// measureButton() for any control, its face read clear of `covered`, the controls that lie on it
+// (a group box's own controls). Where its text and the controls on it leave none of its inside,
+// the face is read from all of it: the text's glyphs are the fewer of its pixels.
+ButtonColours measureControl(const Picture& window, const Area& control, const Area& text,
+                             const std::vector<Area>& covered);
 
 // The contrast ratio of two colours by the WCAG formula, from 1 (same luminance) to 21.
 double contrastRatio(Rgb first, Rgb second);

@@ -49,4 +49,20 @@ Picture contactSheet(const std::vector<Frame>& frames, int columns, SheetPainter
   return sheet;
 }
 
+Picture stackedSheets(const std::vector<Picture>& sheets) {
+  int width = SheetLayout::kGap;
+  int height = sheets.empty() ? SheetLayout::kGap : 0;
+  for (const Picture& sheet : sheets) {
+    width = std::max(width, sheet.width());
+    height += sheet.height();
+  }
+  Picture stack(width, height, kBackground);
+  int top = 0;
+  for (const Picture& sheet : sheets) {
+    stack.paste(sheet, 0, top);
+    top += sheet.height();
+  }
+  return stack;
+}
+
 }  // namespace tour

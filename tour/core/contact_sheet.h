@@ -32,4 +32,8 @@ struct SheetLayout {
 Picture contactSheet(const std::vector<Frame>& frames, int columns, SheetPainter& painter,
                      double scale = 1.0);
 
+// Sheets one under the other, each at its own size, left aligned; a bare gap where there are
+// none.
+Picture stackedSheets(const std::vector<Picture>& sheets);
+
 }  // namespace tour

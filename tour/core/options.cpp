@@ -46,6 +46,8 @@ ParsedOptions takeOptions(const std::vector<std::string>& arguments) {
       options.outDir = takeValue(arguments, at, "--out", parsed.error);
     } else if (isOption(argument, "--style")) {
       options.style = takeValue(arguments, at, "--style", parsed.error);
+    } else if (isOption(argument, "--form")) {
+      options.forms.push_back(takeValue(arguments, at, "--form", parsed.error));
     } else {
       parsed.forHost.push_back(static_cast<int>(at));
     }

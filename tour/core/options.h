@@ -9,6 +9,7 @@ namespace tour {
 struct Options {
   std::string outDir = ".";  // UTF-8
   std::string style;         // empty: every style the host has (the verdicts), its own (the tour)
+  std::vector<std::string> forms;  // the files to skin the forms of instead of touring Form1
   bool help = false;
 };
 
@@ -20,9 +21,9 @@ struct ParsedOptions {
   std::vector<int> forHost;  // the program's name first
 };
 
-// Takes --out DIR, --style NAME (also as --out=DIR, --style=NAME), --help and -h out of the
-// command line (UTF-8); the first entry is the program's name. Everything else is left for the
-// host.
+// Takes --out DIR, --style NAME, --form FILE (also as --out=DIR, --style=NAME, --form=FILE; --form
+// once per file), --help and -h out of the command line (UTF-8); the first entry is the program's
+// name. Everything else is left for the host.
 ParsedOptions takeOptions(const std::vector<std::string>& arguments);
 
 // The style of `styles` named `name`, compared without regard to (ASCII) case; empty when there

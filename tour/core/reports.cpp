@@ -10,13 +10,6 @@
 namespace tour {
 namespace {
 
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\"") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + '"';
-}
-
 std::vector<std::string> stylesOf(const std::vector<CaseVerdict>& verdicts) {
   std::vector<std::string> styles;
   for (const CaseVerdict& verdict : verdicts) {

@@ -54,6 +54,13 @@ std::string yesNo(bool value) {
   return value ? "yes" : "no";
 }
 
+std::string csvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (const char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + '"';
+}
+
 std::string joined(const std::vector<std::string>& parts, const std::string& separator) {
   std::string text;
   for (std::size_t at = 0; at < parts.size(); ++at) {

@@ -20,13 +20,33 @@ class ReadBackError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// One Form1 loaded on a host, on screen as the active window, kept from the user's pointer and
-// keys. The host layer implements it; the tour's runs drive it. Pictures and areas are in the
+// A window on screen as the active window, kept from the user's pointer and keys, whose pixels
+// the tour reads back and checks against its own painting. Pictures and areas are in the
 // window's device pixels, the client area's top left corner at (0, 0).
-class FormWindow {
+class ShownWindow {
  public:
-  virtual ~FormWindow() = default;
+  virtual ~ShownWindow() = default;
 
+  // Runs every event that is waiting, painting included, until none is left.
+  virtual void settle() = 0;
+  // Runs events until `done` holds or the host's patience runs out; says whether it held.
+  virtual bool waitFor(const std::function<bool()>& done) = 0;
+
+  // The window as it paints itself now, rendered afresh and not read from the screen.
+  virtual Picture render() = 0;
+  // What the window system shows for the window. Throws ReadBackError where it cannot be read.
+  virtual Picture readBack() = 0;
+
+  // From now on, notes what could spoil a read-back without showing in it: the window system
+  // asking for part of the window again, the window losing the activation.
+  virtual void beginWatch() = 0;
+  // What happened since beginWatch(), in a few words; nothing when the window stayed sound.
+  virtual std::optional<std::string> disturbance() = 0;
+};
+
+// One Form1 loaded on a host and shown. The host layer implements it; the tour's runs drive it.
+class FormWindow : public ShownWindow {
+ public:
   // The host Form1 runs on, to read its controls' properties back.
   virtual host::FormsHost& host() = 0;
   // The form's controls in the host's order.
@@ -38,24 +58,10 @@ class FormWindow {
   virtual void pressFor(int method) = 0;
   // pressFor(), reading the window back the moment PROBAR's click handler has returned.
   virtual Picture pressForReadingAtReturn(int method) = 0;
-  // Runs every event that is waiting, painting included, until none is left.
-  virtual void settle() = 0;
-  // Runs events until `done` holds or the host's patience runs out; says whether it held.
-  virtual bool waitFor(const std::function<bool()>& done) = 0;
   // How long waitFor() waits at most, for messages.
   virtual int patienceSeconds() const = 0;
 
   virtual std::string title() = 0;
-  // The window as it paints itself now, rendered afresh and not read from the screen.
-  virtual Picture render() = 0;
-  // What the window system shows for the window. Throws ReadBackError where it cannot be read.
-  virtual Picture readBack() = 0;
-
-  // From now on, notes what could spoil a read-back without showing in it: the window system
-  // asking for part of the window again, the window losing the activation.
-  virtual void beginWatch() = 0;
-  // What happened since beginWatch(), in a few words; nothing when the window stayed sound.
-  virtual std::optional<std::string> disturbance() = 0;
 
   // Where a control is, and where a button draws its caption, in the window's device pixels.
   virtual Area areaOf(host::ControlRef control) = 0;

@@ -186,7 +186,7 @@ std::vector<CaseVerdict> runVerdicts(
   return verdicts;
 }
 
-Picture checkedReadBack(FormWindow& window, const std::string& platform) {
+Picture checkedReadBack(ShownWindow& window, const std::string& platform) {
   Picture shown;
   Picture painted;
   const bool agreed = window.waitFor([&] {

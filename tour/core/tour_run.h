@@ -25,6 +25,6 @@ std::vector<CaseVerdict> runVerdicts(
 // The window read back once every pending paint is done, checked against a fresh rendering.
 // While they differ it waits (bounded) for painting to catch up; when they never agree, the
 // window is covered, unmapped or off the screen, and it throws ReadBackError.
-Picture checkedReadBack(FormWindow& window, const std::string& platform);
+Picture checkedReadBack(ShownWindow& window, const std::string& platform);
 
 }  // namespace tour

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -12,15 +13,17 @@
 #include <vector>
 
 #include "host/qt/platform_start.h"
+#include "tour/core/forms_program.h"
 #include "tour/core/options.h"
 #include "tour/core/tour_program.h"
+#include "tour/qt/forms_loader.h"
 #include "tour/qt/qt_tour_host.h"
 #include "tour/qt/sheet_painter.h"
 
 namespace {
 
 const char* const kUsage =
-    "Usage: skinbench-tour [--out DIR] [--style NAME] [Qt options]\n"
+    "Usage: skinbench-tour [--out DIR] [--style NAME] [--form FILE]... [Qt options]\n"
     "Loads Form1, presses PROBAR ten times and keeps what each press left on screen; then\n"
     "applies each method on its own to a fresh Form1 and judges what it shows.\n"
     "\n"
@@ -28,13 +31,18 @@ const char* const kUsage =
     "                verdicts.md, verdicts.png (default: .)\n"
     "  --style NAME  the Qt style to draw with, e.g. Fusion or Windows; without it the tour\n"
     "                uses the platform's style and the verdicts every installed style\n"
+    "  --form FILE   once per file: instead of touring Form1, skins the Designer form FILE\n"
+    "                (.ui) as Form1's load skins Form1, in every installed style or the one\n"
+    "                named, reads each control before and after and writes forms.csv,\n"
+    "                forms.md and forms.png\n"
     "  --help        this text\n"
     "\n"
     "Runs offscreen unless a platform is chosen (-platform, or QT_QPA_PLATFORM), e.g.\n"
     "-platform xcb for real windows; there it stops where the pixels it reads back are not\n"
     "what was painted (a window covered, unmapped or off the screen).\n"
     "Exit status: 0 done, 1 the tour failed or could not read its windows back reliably,\n"
-    "2 bad options or an unwritable folder.\n";
+    "2 bad options, an unwritable folder, or a --form file that is missing, unreadable, not\n"
+    "a form or malformed.\n";
 
 // Offscreen where the user chose no platform, neither with -platform nor in QT_QPA_PLATFORM.
 void defaultToOffscreen(int argc, char** argv) {
@@ -114,5 +122,14 @@ int main(int argc, char** argv) {
   tour::qt::QtSheetPainter painter;
   const std::vector<std::string> verdictStyles =
       options.style.empty() ? installed : std::vector<std::string>{style};
+  if (!options.forms.empty()) {
+    const std::unique_ptr<tour::FormsLoader> loader = tour::qt::makeFormsLoader();
+    if (!loader) {
+      return tour::complain(std::cerr, tour::kUnusable,
+                            "--form: no forms loader on this build yet");
+    }
+    return tour::formsInto(*loader, options.forms, host, painter, options.outDir, verdictStyles,
+                           std::cout, std::cerr);
+  }
   return tour::tourInto(host, painter, options.outDir, verdictStyles, std::cout, std::cerr);
 }

@@ -1,15 +1,18 @@
 // skinbench-tour.exe: the ten test methods of Form1 on the Win32 host, unattended, with the
 // controls classic and themed; what each shows is read off the screen's pixels.
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "host/text.h"
 #include "host/win32/convert.h"
 #include "host/win32/windows_api.h"
+#include "tour/core/forms_program.h"
 #include "tour/core/options.h"
 #include "tour/core/tour_program.h"
 #include "tour/win32/console.h"
+#include "tour/win32/forms_loader.h"
 #include "tour/win32/sheet_painter.h"
 #include "tour/win32/win32_tour_host.h"
 // After windows.h, which it needs.
@@ -18,15 +21,19 @@
 namespace {
 
 constexpr char kUsage[] =
-    "Usage: skinbench-tour [--out DIR] [--style classic|themed]\n"
+    "Usage: skinbench-tour [--out DIR] [--style classic|themed] [--form FILE]...\n"
     "Runs the ten test methods of skinbench's window on this system, the controls classic (as\n"
     "skinbench.exe has them) and themed (with the system's visual styles), and writes into DIR\n"
     "tour.png, method9.png, tour.md, verdicts.csv, verdicts.md and verdicts.png.\n"
     "  --out DIR      where the files go (default: the current folder; started by a double\n"
     "                 click, skinbench-tour in the Documents folder)\n"
     "  --style NAME   only classic or only themed (default: both)\n"
-    "Exit status: 0 done, 1 the pixels could not be trusted (nothing written), 2 bad options\n"
-    "or a folder it cannot write.\n";
+    "  --form FILE    once per file: instead of the methods, skins every dialog in FILE\n"
+    "                 (.exe or .dll) as Form1's load skins Form1, reads each control before\n"
+    "                 and after and writes forms.csv, forms.md and forms.png\n"
+    "Exit status: 0 done, 1 the pixels could not be trusted (nothing written), 2 bad options,\n"
+    "a folder it cannot write, or a --form file that is missing, unreadable, not a program,\n"
+    "malformed or without dialogs.\n";
 
 std::vector<std::string> commandLine() {
   int count = 0;
@@ -44,6 +51,17 @@ std::vector<std::string> leftOver(const std::vector<std::string>& arguments,
   std::vector<std::string> left;
   for (const int at : positions) left.push_back(arguments[static_cast<std::size_t>(at)]);
   return left;
+}
+
+int skinForms(const tour::Options& options, tour::TourHost& host, tour::SheetPainter& painter,
+              const std::vector<std::string>& styles, tour::win32::Console& console) {
+  const std::unique_ptr<tour::FormsLoader> loader = tour::win32::makeFormsLoader();
+  if (!loader) {
+    return tour::complain(console.err(), tour::kUnusable,
+                          "--form: no forms loader on this build yet");
+  }
+  return tour::formsInto(*loader, options.forms, host, painter, options.outDir, styles,
+                         console.out(), console.err());
 }
 
 int run(tour::win32::Console& console) {
@@ -71,8 +89,9 @@ int run(tour::win32::Console& console) {
   tour::win32::GdiSheetPainter painter;
   const std::vector<std::string> styles =
       style.empty() ? tour::win32::kStyles : std::vector<std::string>{style};
-  const int status =
-      tour::tourInto(host, painter, options.outDir, styles, console.out(), console.err());
+  const int status = options.forms.empty() ? tour::tourInto(host, painter, options.outDir, styles,
+                                                            console.out(), console.err())
+                                           : skinForms(options, host, painter, styles, console);
   if (status == 0) console.err() << "skinbench-tour: written to " << options.outDir << std::endl;
   return status;
 }
