@@ -5,8 +5,7 @@
 namespace host {
 namespace {
 
-// The colours a control reports before the program sets any: the system's, button face and
-// text, or for a text box window and window text.
+// The colours a control reports before the program sets any.
 constexpr ColorValue kButtonFace = systemColor(15);
 constexpr ColorValue kButtonText = systemColor(18);
 constexpr ColorValue kWindow = systemColor(5);
@@ -34,6 +33,10 @@ void recordDefinition(ControlRecord& control, const ControlDefinition& definitio
   control.width = definition.width;
   control.height = definition.height;
   control.tabIndex = definition.tabIndex;
+  recordSystemColours(control);
+}
+
+void recordSystemColours(ControlRecord& control) {
   const bool textBox = control.type == ControlType::TextBox;
   control.backColor = textBox ? kWindow : kButtonFace;
   control.foreColor = textBox ? kWindowText : kButtonText;

@@ -30,6 +30,10 @@ struct ControlRecord : ControlEntry {
 // The control type a definition names; an unknown one is refused.
 ControlType definedType(const ControlDefinition& definition);
 
+// Gives the record of a control of its type the system colours it reports until the program sets
+// its own: button face and text, or for a text box window and window text.
+void recordSystemColours(ControlRecord& control);
+
 // Fills a new control's record from its definition: what it is, its names, its twips, and the
 // system colours it reports until the program sets its own. The host then makes its widget or
 // window and registers it.

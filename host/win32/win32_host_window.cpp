@@ -72,19 +72,6 @@ SIZE formWindowSize(const Form& form, UINT dpi) {
   return windowSizeFor(client, kFormStyle, kFormExStyle, dpi);
 }
 
-// A text box is named by its array member, and every control described by it, so that a
-// screen reader tells apart the two "Check1" boxes.
-void describeForAssistiveTechnology(Control& control) {
-  const Text label = fromUtf8(describe(control));
-  control.hooks.type = control.type;
-  control.hooks.description.assign(wide(label), label.size());
-  if (control.type == ControlType::TextBox) {
-    control.hooks.name = control.hooks.description;
-  } else {
-    control.hooks.pressOnEveryClick = true;
-  }
-}
-
 }  // namespace
 
 // --- building --------------------------------------------------------------------------------
@@ -144,11 +131,18 @@ void Win32Host::createControl(Form& form, const ControlDefinition& definition,
   made->dpi = form.dpi;
   made->window = createWindow(*made, form.window, id);
   if (!made->window) notCreated("the window of " + describe(*made), GetLastError());
+  Control& control = takeControl(form, std::move(made));
+  SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
+  applyDefinition(control, definition);
+}
+
+// The form takes a control whose window is made: its record, the lookup from its window, and
+// the host's procedure in front of the platform's.
+Control& Win32Host::takeControl(Form& form, std::unique_ptr<Control> made) {
   Control& control = registerControl(form, std::move(made));
   SetWindowLongPtrW(control.window, GWLP_USERDATA, static_cast<LONG_PTR>(control.ref.id));
   hookControlWindow(control.window, control.hooks);
-  SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
-  applyDefinition(control, definition);
+  return control;
 }
 
 void Win32Host::applyFormGeometry(Form& form) {
@@ -231,30 +225,6 @@ LRESULT CALLBACK Win32Host::formProcedure(HWND window, UINT message, WPARAM w, L
 
 LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(form.window, &client);
-      FillRect(reinterpret_cast<HDC>(w), &client,
-               form.background.get(resolveColor(form.backColor)));
-      return 1;
-    }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-      if (const Control* control = controlAt(reinterpret_cast<HWND>(l))) {
-        return onColorMessage(reinterpret_cast<HDC>(w), control->window);
-      }
-      break;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (const Control* control = controlAt(item.hwndItem)) {
-        paintGraphicalButton(item, *control, form.dpi);
-        return TRUE;
-      }
-      break;
-    }
-    case WM_COMMAND:
-      onCommand(form, w, l);
-      return 0;
     case WM_ACTIVATE:
       onActivate(form, w);
       return 0;
@@ -271,6 +241,44 @@ LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
         applyFont(form, children);
       }
       break;
+    default:
+      if (const std::optional<LRESULT> answer = answerShared(form, message, w, l)) return *answer;
+      break;
+  }
+  return DefWindowProcW(form.window, message, w, l);
+}
+
+// What the form's window and an adopted dialog answer alike: the form's background, its
+// controls' colours, the buttons the host draws, the clicks, the system's colours changing and
+// the window's end. None where the platform's own handling follows.
+std::optional<LRESULT> Win32Host::answerShared(Form& form, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(form.window, &client);
+      FillRect(reinterpret_cast<HDC>(w), &client,
+               form.background.get(resolveColor(form.backColor)));
+      return 1;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (const Control* control = controlAt(reinterpret_cast<HWND>(l))) {
+        return onColorMessage(reinterpret_cast<HDC>(w), control->window);
+      }
+      break;
+    case WM_DRAWITEM: {
+      // Only buttons: an owner-drawn list or label of an adopted dialog is not the host's to draw.
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      const Control* control = controlAt(item.hwndItem);
+      if (control && item.CtlType == ODT_BUTTON) {
+        paintGraphicalButton(item, *control, form.dpi);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_COMMAND:
+      onCommand(form, w, l);
+      return 0;
     case WM_SYSCOLORCHANGE:
       RedrawWindow(form.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       break;
@@ -280,7 +288,7 @@ LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
     default:
       break;
   }
-  return DefWindowProcW(form.window, message, w, l);
+  return std::nullopt;
 }
 
 // Text boxes, check boxes and option buttons ask their parent for their colours before they
