@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Checks what skinbench-tour.exe --form wrote for the test DLL's dialogs
-(tests/tour_win32/forms/dialogs.rc), shell32.dll and conhost.exe in both styles.
+(tests/tour_win32/forms/dialogs.rc, in a file named comdlg32.dll, given by that name alone, as a
+system library is named), shell32.dll and conhost.exe in both styles.
 
 Usage: forms_check.py OUT_DIR STDOUT_FILE. Exit status 0 passed, 1 failed (the reason printed)."""
 import csv
@@ -18,7 +19,7 @@ SKIN_FORM, SKIN_TEXT = "#ebecee", "#262a2e"  # ColorFondo, ColorTexto
 #   patch:  the skin leaves it alone, so it keeps its old face on the new form colour
 #   same:   nothing to check but its place
 CONTROLS = {
-    "dialogs.dll#EVERY": [
+    "comdlg32.dll#EVERY": [
         ("ID1001", "CommandButton", "Button", "button"),
         ("ID1002", "CommandButton", "Button", "button"),
         ("ID1003", "CheckBox", "Button", "box"),
@@ -31,18 +32,19 @@ CONTROLS = {
         ("ID1010", "ComboBox", "ComboBox", "same"),
         ("ID1011", "ListBox", "ListBox", "same"),
     ],
-    "dialogs.dll#102": [  # a child dialog
+    "comdlg32.dll#102": [  # a child dialog
         ("ID2001", "CommandButton", "Button", "button"),
         ("ID2002", "Label", "Static", "patch"),
     ],
 }
 # The dialogs that cannot be made or fault, and what their line says.
 LINES = {
-    "dialogs.dll#103": r"cannot be made: the class of its control ID3002, NOBODYSCLASS, is not "
+    "comdlg32.dll#105": r"cannot be made: it is larger than the screen",
+    "comdlg32.dll#103": r"cannot be made: the class of its control ID3002, NOBODYSCLASS, is not "
                        r"registered: .*\(error 1407\)",
-    "dialogs.dll#104": r"cannot be made: the class of its control ID4002, NOBODYSOTHERCLASS, is "
+    "comdlg32.dll#104": r"cannot be made: the class of its control ID4002, NOBODYSOTHERCLASS, is "
                        r"not registered: .*\(error 1407\)",
-    "dialogs.dll#999": r"faulted: the process that made it ended with exception 0xC0000005",
+    "comdlg32.dll#999": r"faulted: the process that made it ended with exception 0xC0000005",
 }
 
 
@@ -60,6 +62,11 @@ def check_controls(rows):
                 fail(f"{form} in {style}: the controls are {listed}")
             for row, (_, _, _, shows) in zip(got, controls):
                 check_shown(f"{form} in {style}, {row['control']}", row, shows)
+            # Adopted, the controls the skin then leaves or colours look as the platform drew
+            # them: on the dialog's own grey.
+            before = {r["face_before"] for r, c in zip(got, controls) if c[3] in ("box", "patch")}
+            if len(before) != 1:
+                fail(f"{form} in {style}: the faces before differ: {before}")
 
 
 def check_shown(what, row, shows):

@@ -6,9 +6,11 @@
 #          style's table headed with it and Wine, and classic and themed tell apart at least one
 #          method; a window kept covered gives status 1 and writes nothing, and so does a dialog
 #        tour.sh forms WINE_RUN TOUR_EXE DIALOGS_DLL
-#          --form on the test DLL's dialogs (tests/tour_win32/forms/dialogs.rc) and on two real
-#          programs of the Wine prefix: shell32.dll, whose dialogs include child dialogs, and
-#          conhost.exe, whose dialog needs a class of its own; both styles
+#          --form on the test DLL's dialogs (tests/tour_win32/forms/dialogs.rc), copied as
+#          comdlg32.dll and named so alone, so that the file named and not the system's library
+#          of that name is read, and on two real programs of the Wine prefix: shell32.dll, whose
+#          dialogs include child dialogs, and conhost.exe, whose dialog needs a class of its
+#          own; both styles
 #        tour.sh run WINE_RUN TOUR_EXE OUT_DIR
 #          the whole tour into OUT_DIR (scripts/docs.sh takes the README's tables from it);
 #          exits with the tour's status
@@ -55,7 +57,9 @@ fi
 
 if [ "$mode" = forms ]; then
   step "--form: the test dialogs, shell32.dll and conhost.exe, both styles"
-  run_tour forms --form "$(winpath "$4")" --form 'C:\windows\system32\shell32.dll' \
+  cp "$4" "$scratch/comdlg32.dll"
+  cd "$scratch"
+  run_tour forms --form comdlg32.dll --form 'C:\windows\system32\shell32.dll' \
     --form 'C:\windows\system32\conhost.exe'
   PROGRAM_LOG=$scratch/forms.stderr
   [ "$status" = 0 ] || fail "status $status"

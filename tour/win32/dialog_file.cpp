@@ -51,10 +51,11 @@ DialogFile::DialogFile(const std::string& path) {
     refuse(FileRefusal::NotAForm, "neither a form nor a program");
     return;
   }
-  // Mapped as an image, so that the resources lie where the file's own addresses say, yet only
-  // as data: nothing of it is run, and a file of the other bitness loads as well.
-  module_.reset(LoadLibraryExW(fullPath(path).c_str(), nullptr,
-                               LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+  // Mapped as data, as the file lies: nothing of it is run, and a file of the other bitness
+  // loads as well; the system's resource functions find their way in it all the same. (Mapped
+  // as an image resource instead, a file named as one of Wine's own libraries, "comdlg32.dll",
+  // gives that library's resources rather than its own.)
+  module_.reset(LoadLibraryExW(fullPath(path).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!module_) {
     refuse(FileRefusal::Malformed,
            "a program the system cannot load: " + systemErrorText(GetLastError()));

@@ -96,15 +96,6 @@ std::optional<Request> parsed(const std::string& line) {
                  line.substr(second + 1)};
 }
 
-std::wstring thisProgram() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) return path.substr(0, length);
-    path.resize(path.size() * 2);
-  }
-}
-
 std::wstring wideOf(const std::string& utf8) {
   const host::Text text = host::fromUtf8(utf8);
   return std::wstring(host::win32::wide(text), text.size());
@@ -129,7 +120,17 @@ int runDialogWorker(const std::string& path) {
   return 0;
 }
 
-DialogWorker::DialogWorker(std::string path) : path_(std::move(path)) {}
+std::wstring runningProgram() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return path.substr(0, length);
+    path.resize(path.size() * 2);
+  }
+}
+
+DialogWorker::DialogWorker(std::string path, std::wstring program)
+    : path_(std::move(path)), program_(std::move(program)) {}
 
 DialogWorker::~DialogWorker() {
   stop();
@@ -176,11 +177,10 @@ void DialogWorker::start() {
   startup.hStdInput = requestsIn;
   startup.hStdOutput = resultsOut;
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  const std::wstring program = thisProgram();
   std::wstring commandLine =
-      L"\"" + program + L"\" " + wideOf(kDialogWorkerOption) + L" \"" + wideOf(path_) + L"\"";
+      L"\"" + program_ + L"\" " + wideOf(kDialogWorkerOption) + L" \"" + wideOf(path_) + L"\"";
   PROCESS_INFORMATION started{};
-  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+  if (!CreateProcessW(program_.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                       nullptr, &startup, &started)) {
     throw std::runtime_error("the worker process could not be started: " +
                              host::win32::systemErrorText(GetLastError()));

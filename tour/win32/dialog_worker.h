@@ -24,6 +24,9 @@ inline constexpr char kDialogWorkerOption[] = "--dialog-worker";
 // the tour to report.
 int runDialogWorker(const std::string& path);
 
+// The whole path of this process's program.
+std::wstring runningProgram();
+
 // The tour's side of one file's worker: a dialog that faults, or hangs, takes only the worker
 // down; its result says so, and the next dialog starts a new worker.
 class DialogWorker {
@@ -31,7 +34,9 @@ class DialogWorker {
   // How long one dialog in one style may take in the worker before it is ended as hung.
   static constexpr int kPatienceSeconds = 120;
 
-  explicit DialogWorker(std::string path);
+  // The worker of the file at `path` (UTF-8) is `program` (this program, runningProgram(), but
+  // for tests) started with kDialogWorkerOption.
+  DialogWorker(std::string path, std::wstring program);
   ~DialogWorker();
   DialogWorker(const DialogWorker&) = delete;
   DialogWorker& operator=(const DialogWorker&) = delete;
@@ -55,6 +60,7 @@ class DialogWorker {
   std::string whyItEnded();
 
   std::string path_;
+  std::wstring program_;
   Handle process_;
   Handle requests_;  // the worker's standard input
   Handle results_;   // its standard output

@@ -46,7 +46,7 @@ LoadedFile loadDialogs(const std::string& path, bool withWorker) {
     return loaded;
   }
   const std::shared_ptr<DialogWorker> worker =
-      withWorker ? std::make_shared<DialogWorker>(path) : nullptr;
+      withWorker ? std::make_shared<DialogWorker>(path, runningProgram()) : nullptr;
   const std::string fileName = fileNameOf(path);
   for (std::size_t index = 0; index < file->dialogs().size(); ++index) {
     loaded.forms.push_back(std::make_unique<DialogEntry>(
