@@ -25,7 +25,7 @@ source "$(dirname "$0")/../support/harness.sh"
 #                written; TEXT;TEXT... as many lines, each saying its TEXT, in that order
 #   verdicts     the six files, the verdicts of the style alone: 2 starts x 10 methods x 6 buttons
 readonly rows=(
-  "--out @OUT@ --form @MISSING@ --form @TEXT@ --form @TRUNCATED@ --form @NO_RESOURCES@|2|refused:@MISSING@: no such file;@TEXT@: neither a form nor a program;@TRUNCATED@: a program the system cannot load;@NO_RESOURCES@: a program with no dialogs|windows"
+  "--out @OUT@ --form @MISSING@ --form @TEXT@ --form @TRUNCATED@ --form @NO_RESOURCES@|2|refused:@MISSING@: no such file;@TEXT@: neither a form nor a program;@TRUNCATED@: a program cut short;@NO_RESOURCES@: a program with no dialogs|windows"
   "--out @OUT@ --help|0|usage"
   "-h|0|usage"
   "--outdir @OUT@|2|refused:unknown option \"--outdir\""

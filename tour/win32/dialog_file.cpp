@@ -1,6 +1,7 @@
 #include "tour/win32/dialog_file.h"
 
-#include <cstring>
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 
 #include "host/text.h"
@@ -13,18 +14,36 @@ namespace {
 
 using host::win32::systemErrorText;
 
-// A program begins with the old executable header, whose last field says where the PE header
-// with its signature lies.
-bool looksLikeProgram(const std::string& path) {
-  constexpr std::size_t kPeHeaderAt = 0x3C;
+// What a file's headers say it is: not a program (no old executable header, or no PE header
+// where it says), a program whose headers or sections run past the end of the file, or one whole.
+enum class Shape { NotAProgram, CutShort, Whole };
+
+template <class Header>
+bool readInto(std::ifstream& file, Header& header) {
+  return static_cast<bool>(file.read(reinterpret_cast<char*>(&header), sizeof header));
+}
+
+Shape shapeOf(const std::string& path) {
   std::ifstream file(pathFromUtf8(path), std::ios::binary);
-  char header[64]{};
-  if (!file.read(header, sizeof header) || header[0] != 'M' || header[1] != 'Z') return false;
-  std::uint32_t peHeader = 0;
-  std::memcpy(&peHeader, header + kPeHeaderAt, sizeof peHeader);
-  char signature[4]{};
-  return file.seekg(peHeader) && file.read(signature, sizeof signature) &&
-         std::memcmp(signature, "PE\0\0", sizeof signature) == 0;
+  IMAGE_DOS_HEADER old{};
+  DWORD signature = 0;
+  if (!readInto(file, old) || old.e_magic != IMAGE_DOS_SIGNATURE || !file.seekg(old.e_lfanew) ||
+      !readInto(file, signature) || signature != IMAGE_NT_SIGNATURE) {
+    return Shape::NotAProgram;
+  }
+  IMAGE_FILE_HEADER header{};
+  if (!readInto(file, header) || !file.seekg(header.SizeOfOptionalHeader, std::ios::cur)) {
+    return Shape::CutShort;
+  }
+  std::uint64_t end = 0;
+  for (WORD at = 0; at < header.NumberOfSections; ++at) {
+    IMAGE_SECTION_HEADER section{};
+    if (!readInto(file, section)) return Shape::CutShort;
+    end = std::max<std::uint64_t>(end,
+                                  std::uint64_t{section.PointerToRawData} + section.SizeOfRawData);
+  }
+  file.seekg(0, std::ios::end);
+  return static_cast<std::uint64_t>(file.tellg()) < end ? Shape::CutShort : Shape::Whole;
 }
 
 // The whole path: a bare name would be looked for along the system's search path, and could be
@@ -47,8 +66,14 @@ std::string DialogName::shown() const {
 }
 
 DialogFile::DialogFile(const std::string& path) {
-  if (!looksLikeProgram(path)) {
+  const Shape shape = shapeOf(path);
+  if (shape == Shape::NotAProgram) {
     refuse(FileRefusal::NotAForm, "neither a form nor a program");
+    return;
+  }
+  if (shape == Shape::CutShort) {
+    refuse(FileRefusal::Malformed,
+           "a program cut short: its headers or sections run past the end of the file");
     return;
   }
   // Mapped as data, as the file lies: nothing of it is run, and a file of the other bitness
