@@ -41,6 +41,18 @@ constexpr TypeAnswers kTypeAnswers[] = {
     {ControlType::Other, 0, false, nullptr, nullptr},
 };
 
+constexpr bool everyTypeAnsweredOnce() {
+  for (std::size_t type = 0; type < kControlTypeCount; ++type) {
+    int rows = 0;
+    for (const TypeAnswers& answers : kTypeAnswers) {
+      rows += answers.type == static_cast<ControlType>(type) ? 1 : 0;
+    }
+    if (rows != 1) return false;
+  }
+  return true;
+}
+static_assert(everyTypeAnsweredOnce(), "every control type needs one row of answers");
+
 const TypeAnswers& answersFor(ControlType type) {
   return *std::find_if(std::begin(kTypeAnswers), std::end(kTypeAnswers),
                        [type](const TypeAnswers& answers) { return answers.type == type; });
