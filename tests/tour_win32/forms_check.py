@@ -16,7 +16,7 @@ SKIN_FORM, SKIN_TEXT = "#ebecee", "#262a2e"  # ColorFondo, ColorTexto
 # Each made dialog's controls in tab order: name, type, class, and what the skin shows on it.
 #   button: the host draws it in the skin's colours (Style 1), classic and themed alike
 #   box:    its colour messages answered in the skin's form colour and text colour
-#   patch:  the skin leaves it alone, so it keeps its old face on the new form colour
+#   patch:  the skin leaves it alone, so it keeps its old face and text on the new form colour
 #   same:   nothing to check but its place
 CONTROLS = {
     "comdlg32.dll#EVERY": [
@@ -77,8 +77,9 @@ def check_shown(what, row, shows):
     if shows == "box" and after != (SKIN_FORM, SKIN_TEXT):
         fail(f"{what}: shows {after}, not the skin's colours")
     if shows == "patch" and (row["patch"] != "yes" or row["face_after"] != row["face_before"]
-                             or row["face_after"] == SKIN_FORM):
-        fail(f"{what}: not a patch of its old face: {row}")
+                             or row["face_after"] == SKIN_FORM or not row["text_after"]
+                             or row["text_after"] != row["text_before"]):
+        fail(f"{what}: not a patch with its old face and text: {row}")
     if shows in ("button", "box") and row["patch"] != "no":
         fail(f"{what}: reported as a patch")
 
