@@ -7,16 +7,8 @@
 
 #include "bench/benchmarks.h"
 #include "bench/session.h"
+#include "testbench/form1_acceso.h"
 #include "testbench/metodos.h"
-
-namespace testbench {
-
-// The benchmark's way to choose which method the next press runs.
-struct Form1Acceso {
-  static std::int16_t& MetodoActual(Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
 
 namespace bench {
 namespace {

@@ -9,15 +9,7 @@
 #include "host/error.h"
 #include "host/win32/start.h"
 #include "testbench/form1.h"
-
-namespace testbench {
-
-// The drivers pick the method a press runs by presetting the number of the last one.
-struct Form1Acceso {
-  static std::int16_t& MetodoActual(Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
+#include "testbench/form1_acceso.h"
 
 namespace bench::win32 {
 namespace {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "host/error.h"
+#include "testbench/form1_acceso.h"
 
 namespace qtbench {
 
@@ -43,7 +44,7 @@ void Form1Window::press(int times) const {
 }
 
 std::int16_t& Form1Window::metodoActual() const {
-  return testbench::Form1Acceso::metodoActual(dynamic_cast<testbench::Form1&>(*host.code(form)));
+  return testbench::Form1Acceso::MetodoActual(dynamic_cast<testbench::Form1&>(*host.code(form)));
 }
 
 std::string Form1Window::label(const QWidget& widget) {

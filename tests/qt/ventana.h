@@ -12,15 +12,6 @@
 #include "host/qt/qt_host.h"
 #include "testbench/form1.h"
 
-namespace testbench {
-
-// Reaches Form1's private state from the tests.
-struct Form1Acceso {
-  static std::int16_t& metodoActual(Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
-
 namespace qtbench {
 
 // The indices of the six Command1 buttons, in enumeration order.

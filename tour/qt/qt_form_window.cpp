@@ -7,16 +7,8 @@
 
 #include "host/error.h"
 #include "testbench/form1.h"
+#include "testbench/form1_acceso.h"
 #include "tour/qt/picture_convert.h"
-
-namespace testbench {
-
-// The tour picks the method a press runs by presetting the number of the last one.
-struct Form1Acceso {
-  static std::int16_t& MetodoActual(Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
 
 namespace tour::qt {
 namespace {

@@ -8,18 +8,10 @@
 #include "host/win32/convert.h"
 #include "host/win32/win32_host.h"
 #include "testbench/form1.h"
+#include "testbench/form1_acceso.h"
 #include "tour/core/capturing_host.h"
 #include "tour/win32/screen_pixels.h"
 #include "tour/win32/window_watch.h"
-
-namespace testbench {
-
-// The tour picks the method a press runs by presetting the number of the last one.
-struct Form1Acceso {
-  static std::int16_t& MetodoActual(Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
 
 namespace tour::win32 {
 namespace {
