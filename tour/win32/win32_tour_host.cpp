@@ -3,7 +3,7 @@
 #include "host/text.h"
 #include "host/win32/convert.h"
 #include "host/win32/windows_api.h"
-#include "tour/win32/form_window.h"
+#include "tour/win32/win32_form_window.h"
 
 namespace tour::win32 {
 namespace {

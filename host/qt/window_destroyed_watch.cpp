@@ -1,4 +1,4 @@
-#include "host/qt/window_watch.h"
+#include "host/qt/window_destroyed_watch.h"
 
 #include <QCoreApplication>
 #include <QWidget>

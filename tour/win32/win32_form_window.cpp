@@ -1,4 +1,4 @@
-#include "tour/win32/form_window.h"
+#include "tour/win32/win32_form_window.h"
 
 #include <chrono>
 #include <optional>
@@ -10,8 +10,8 @@
 #include "testbench/form1.h"
 #include "testbench/form1_acceso.h"
 #include "tour/core/capturing_host.h"
+#include "tour/win32/read_back_watch.h"
 #include "tour/win32/screen_pixels.h"
-#include "tour/win32/window_watch.h"
 
 namespace tour::win32 {
 namespace {
@@ -196,7 +196,7 @@ class Win32FormWindow final : public FormWindow {
   HWND window_ = nullptr;
   HWND probar_ = nullptr;
   int refused_ = 0;
-  WindowWatch watch_;
+  ReadBackWatch watch_;
   InputShield shield_;
 };
 

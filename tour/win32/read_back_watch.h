@@ -21,12 +21,12 @@ std::optional<std::string> unseenBecause(HWND window);
 // Watches a window, from begin() on, through the messages its thread sends it, for what could
 // spoil a read-back between two checked ones: losing the activation, being minimised. One
 // window at a time per thread.
-class WindowWatch {
+class ReadBackWatch {
  public:
-  WindowWatch() = default;
-  ~WindowWatch();
-  WindowWatch(const WindowWatch&) = delete;
-  WindowWatch& operator=(const WindowWatch&) = delete;
+  ReadBackWatch() = default;
+  ~ReadBackWatch();
+  ReadBackWatch(const ReadBackWatch&) = delete;
+  ReadBackWatch& operator=(const ReadBackWatch&) = delete;
 
   void begin(HWND window);
   // What happened since begin(), or what is wrong with the window now; nothing when it stayed

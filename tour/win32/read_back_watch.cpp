@@ -1,10 +1,10 @@
-#include "tour/win32/window_watch.h"
+#include "tour/win32/read_back_watch.h"
 
 namespace tour::win32 {
 namespace {
 
 // The watch in force on this thread, for the hook, which has no context of its own.
-thread_local WindowWatch* current = nullptr;
+thread_local ReadBackWatch* current = nullptr;
 
 RECT virtualScreen() {
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
@@ -37,11 +37,11 @@ std::optional<std::string> unseenBecause(HWND window) {
   return std::nullopt;
 }
 
-WindowWatch::~WindowWatch() {
+ReadBackWatch::~ReadBackWatch() {
   if (current == this) current = nullptr;
 }
 
-void WindowWatch::begin(HWND window) {
+void ReadBackWatch::begin(HWND window) {
   window_ = window;
   seen_.reset();
   current = this;
@@ -50,15 +50,15 @@ void WindowWatch::begin(HWND window) {
   }
 }
 
-std::optional<std::string> WindowWatch::disturbance() {
+std::optional<std::string> ReadBackWatch::disturbance() {
   if (!hook_) return "the window's messages could not be watched";
   if (!seen_) seen_ = unseenBecause(window_);
   return seen_;
 }
 
-LRESULT CALLBACK WindowWatch::watchMessages(int code, WPARAM w, LPARAM l) {
+LRESULT CALLBACK ReadBackWatch::watchMessages(int code, WPARAM w, LPARAM l) {
   const auto* sent = reinterpret_cast<const CWPSTRUCT*>(l);
-  WindowWatch* watch = current;
+  ReadBackWatch* watch = current;
   if (code == HC_ACTION && watch && sent->hwnd == watch->window_ && !watch->seen_) {
     if (sent->message == WM_ACTIVATE && LOWORD(sent->wParam) == WA_INACTIVE) {
       watch->seen_ = "the window lost the activation";
