@@ -13,13 +13,6 @@ RECT virtualScreen() {
           top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
-bool isUserInput(UINT message) {
-  return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
-         (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-         (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK) || message == WM_MOUSEHOVER ||
-         message == WM_MOUSELEAVE;
-}
-
 }  // namespace
 
 std::optional<std::string> unseenBecause(HWND window) {
@@ -66,15 +59,6 @@ LRESULT CALLBACK ReadBackWatch::watchMessages(int code, WPARAM w, LPARAM l) {
       watch->seen_ = "the window was minimised";
     }
   }
-  return CallNextHookEx(nullptr, code, w, l);
-}
-
-InputShield::InputShield()
-    : hook_(SetWindowsHookExW(WH_GETMESSAGE, emptyInput, nullptr, GetCurrentThreadId())) {}
-
-LRESULT CALLBACK InputShield::emptyInput(int code, WPARAM w, LPARAM l) {
-  auto* message = reinterpret_cast<MSG*>(l);
-  if (code == HC_ACTION && isUserInput(message->message)) message->message = WM_NULL;
   return CallNextHookEx(nullptr, code, w, l);
 }
 

@@ -10,6 +10,7 @@
 #include "testbench/form1.h"
 #include "testbench/form1_acceso.h"
 #include "tour/core/capturing_host.h"
+#include "tour/win32/input_shield.h"
 #include "tour/win32/read_back_watch.h"
 #include "tour/win32/screen_pixels.h"
 
