@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -44,7 +45,7 @@ void bringToFront(FormWindow& form, HWND window) {
 }
 
 TEST(TourWindow, WatchNotesAnotherWindowHoldingOrTakingTheForeground) {
-  const auto window = loadForm1(ControlLook::Classic, {});
+  const auto window = std::make_unique<Win32FormWindow>(ControlLook::Classic, nullptr);
   const HWND form = GetForegroundWindow();
   const OtherWindow other;
   const struct {
@@ -109,7 +110,7 @@ bool inputQueued() {
 // Space on the focused PROBAR, or a click on it, would press it: a method of its own would run and
 // change the title and the buttons. Input waiting when a method yields is taken by the yield.
 TEST(TourWindow, KeysAndClicksNeverReachForm1) {
-  const auto window = loadForm1(ControlLook::Classic, {});
+  const auto window = std::make_unique<Win32FormWindow>(ControlLook::Classic, nullptr);
   const HWND form = GetForegroundWindow();
   const Area probar = window->areaOf(controlNamed(*window, u"cmdProbar"));
   POINT centre{(probar.left + probar.right) / 2, (probar.top + probar.bottom) / 2};

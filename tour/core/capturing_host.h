@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "host/forms_host.h"
+#include "host/project.h"
 
 namespace tour {
 
@@ -10,9 +11,12 @@ namespace tour {
 // the tour grabs the window there, to show how painting proceeds between assignments.
 class CapturingHost final : public host::FormsHost {
  public:
-  explicit CapturingHost(host::FormsHost& inner) : inner_(inner) {}
+  // `afterYield` may be empty: then it only forwards.
+  CapturingHost(host::FormsHost& inner, std::function<void()> afterYield)
+      : inner_(inner), afterYield_(std::move(afterYield)) {}
 
-  void setAfterYield(std::function<void()> hook) { afterYield_ = std::move(hook); }
+  // The program's project with Form1's code made on this host, so that its yields reach the hook.
+  host::Project form1Project();
 
   void setCaption(host::FormRef form, host::TextView caption) override;
   void setBackColor(host::FormRef form, host::ColorValue color) override;
