@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QWidget>
 
-#include "bench/first_paint/stop_at_first_paint.h"
+#include "bench/qt/first_paint/stop_at_first_paint.h"
 
 // The floor under the program's start-up: a minimal Qt Widgets program that shows a window of
 // the program's size with the same thirteen widgets, plain, and ends after its first frame.

@@ -1,4 +1,4 @@
-#include "bench/qt_floor.h"
+#include "bench/qt/qt_floor.h"
 
 #include <QLineEdit>
 #include <QPalette>

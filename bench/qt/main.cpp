@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "bench/benchmarks.h"
-#include "bench/session.h"
+#include "bench/qt/benchmarks.h"
+#include "bench/qt/session.h"
 
 namespace {
 

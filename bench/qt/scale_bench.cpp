@@ -2,9 +2,10 @@
 
 #include <string>
 
-#include "bench/benchmarks.h"
-#include "bench/qt_floor.h"
-#include "bench/session.h"
+#include "bench/qt/benchmarks.h"
+#include "bench/qt/qt_floor.h"
+#include "bench/qt/session.h"
+#include "bench/qt/shown.h"
 #include "testbench/metodos.h"
 #include "testbench/skin/cargar_skin.h"
 
@@ -38,14 +39,14 @@ void timeOnQt(benchmark::State& state, host::FormRef form, Work&& work) {
   // Once untimed, so that every timed iteration starts from the state the routine leaves: the
   // first run on a new form costs more, and would fall on whichever variant happens to run first.
   work();
-  settle();
+  driver::qt::settle();
   for (auto _ : state) {
     work();
     if (kPainted) {
-      settle();
+      driver::qt::settle();
     } else {
       state.PauseTiming();
-      settle();
+      driver::qt::settle();
       state.ResumeTiming();
     }
   }

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QWidget>
 #include <cstddef>
 #include <map>
 #include <memory>
 
+#include "driver/qt/form1_driver.h"
 #include "host/memory/memory_host.h"
 #include "host/qt/graphical_button.h"
 #include "host/qt/qt_host.h"
-#include "testbench/form1.h"
 
 namespace bench {
 
 // The hosts every benchmark shares, made once after the QApplication: the Qt host with Form1
-// loaded (skinned) and shown, and the generated forms of each size on both hosts.
+// loaded (skinned), not shown, and the generated forms of each size on both hosts.
 class Session {
  public:
   Session();
@@ -21,10 +20,7 @@ class Session {
   static Session& current();
 
   host::qt::QtHost& qt() { return qt_; }
-  host::FormRef form1() const { return form1_; }
-  QWidget& form1Window() const { return *qt_.widget(form1_); }
-  testbench::Form1& form1Code() const;
-  host::ControlRef form1Control(host::TextView name, std::optional<std::int16_t> index = {}) const;
+  const driver::qt::Form1Driver& form1() const { return form1_; }
   QWidget& widget(host::ControlRef control) const { return *qt_.widget(control); }
   host::qt::GraphicalButton& button(host::ControlRef control) const;
 
@@ -34,29 +30,13 @@ class Session {
 
  private:
   host::qt::QtHost qt_;
-  host::FormRef form1_;
+  driver::qt::Form1Driver form1_;
   std::map<std::size_t, host::FormRef> qtForms_;
   struct MemoryForm {
     std::unique_ptr<host::memory::MemoryHost> host;
     host::FormRef form;
   };
   std::map<std::size_t, MemoryForm> memoryForms_;
-};
-
-// Processes events, painting included, until none is pending.
-void settle();
-
-// Shows a window for the length of a benchmark and hides it again, settled both times, so that
-// only one window at a time takes part in painting.
-class Shown {
- public:
-  explicit Shown(QWidget& window);
-  ~Shown();
-  Shown(const Shown&) = delete;
-  Shown& operator=(const Shown&) = delete;
-
- private:
-  QWidget& window_;
 };
 
 }  // namespace bench

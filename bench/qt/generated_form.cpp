@@ -1,4 +1,4 @@
-#include "bench/generated_form.h"
+#include "bench/qt/generated_form.h"
 
 #include <cmath>
 

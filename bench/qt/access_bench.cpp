@@ -3,8 +3,9 @@
 #include <QColor>
 #include <string>
 
-#include "bench/benchmarks.h"
-#include "bench/session.h"
+#include "bench/qt/benchmarks.h"
+#include "bench/qt/session.h"
+#include "bench/qt/shown.h"
 
 namespace bench {
 namespace {
@@ -43,8 +44,8 @@ const Change kChanges[] = {
 
 void byName(benchmark::State& state, const Change& change) {
   Session& session = Session::current();
-  const host::ControlRef button = session.form1Control(u"Command1", 0);
-  Shown shown(session.form1Window());
+  const host::ControlRef button = session.form1().control(u"Command1", 0);
+  Shown shown(session.form1().window());
   int which = 0;
   for (auto _ : state) {
     which ^= 1;
@@ -55,8 +56,8 @@ void byName(benchmark::State& state, const Change& change) {
 
 void direct(benchmark::State& state, const Change& change) {
   Session& session = Session::current();
-  GraphicalButton& button = session.button(session.form1Control(u"Command1", 0));
-  Shown shown(session.form1Window());
+  GraphicalButton& button = session.button(session.form1().control(u"Command1", 0));
+  Shown shown(session.form1().window());
   int which = 0;
   for (auto _ : state) {
     which ^= 1;

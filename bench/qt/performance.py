@@ -1,26 +1,24 @@
-#!/usr/bin/env python3
 """Runs every benchmark of the program against its Qt floor and writes the table of results.
 
-    bench/performance.py --build BUILD_DIR [--quick] [--out FILE]
+    python3 -m bench.qt.performance --build BUILD_DIR [--quick] [--out FILE]   (bench/qt/run.sh)
 
 BUILD_DIR is a build with SKINBENCH_BENCHMARKS on. --quick runs each benchmark once, as a smoke
 test of the whole chain; its figures mean nothing. The start-up programs run in a virtual X
 server of their own, so that they are measured on a real window system.
 """
 
-import argparse
 import json
 import os
 import platform
-import random
 import re
-import statistics
 import subprocess
 import sys
 import tempfile
-import threading
-import time
 from pathlib import Path
+
+from bench.common.performance import (WINDOWS_BEGIN, VirtualDisplay, median_samples,
+                                      parse_options, run_whole, start_in_turn, start_rows, table,
+                                      verdict)
 
 SIZES = [13, 100, 1000, 10000]
 ROUTINES = ["CargarSkin", "AplicarMetodo1"]
@@ -76,62 +74,18 @@ def to_microseconds(value, unit):
     return value * {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[unit]
 
 
-class VirtualDisplay:
-    """An Xvfb server on a display number it picks itself, ended on leaving."""
-
-    def __init__(self, scratch):
-        self.scratch = scratch
-        self.log = Path(scratch) / "xvfb.log"
-        self.process = None
-        self.display = None
-
-    def __enter__(self):
-        read_end, write_end = os.pipe()
-        try:
-            # -noreset: a server that resets when its last client leaves drops a program that
-            # is connecting at that moment, as the next start-up may be.
-            with open(self.log, "w") as log:
-                self.process = subprocess.Popen(
-                    ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
-                    stdout=log, stderr=subprocess.STDOUT)
-        except FileNotFoundError:
-            os.close(read_end)
-            os.close(write_end)
-            return self
-        os.close(write_end)
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if number:
-            self.display = f":{number}"
-        return self
-
-    def __exit__(self, *exc):
-        if self.process:
-            self.process.terminate()
-            self.process.wait()
-
-
 def run_once(path, env, log):
     """Wall time from exec to exit, and peak resident memory in KiB. A failure names the display
     and shows the X server's log and the program's standard error."""
-    start = time.perf_counter()
     with open(log, "w") as errors:
-        process = subprocess.Popen([str(path)], env=env, stdout=subprocess.DEVNULL,
-                                   stderr=errors)
-    watchdog = threading.Timer(30, process.kill)
-    watchdog.start()
-    _, status, usage = os.wait4(process.pid, 0)
-    elapsed = time.perf_counter() - start
-    watchdog.cancel()
-    process.returncode = os.waitstatus_to_exitcode(status)
-    if process.returncode != 0:
+        elapsed_ms, peak_kib, status = run_whole([str(path)], env, errors, patience=30)
+    if status != 0:
         server = Path(log).with_name("xvfb.log")
         raise RuntimeError(
-            f"{path.name} ended with status {process.returncode} on display "
+            f"{path.name} ended with status {status} on display "
             f"{env.get('DISPLAY', 'none')}\n--- its standard error:\n{Path(log).read_text()}"
             f"--- the X server's log:\n{server.read_text() if server.exists() else ''}")
-    return elapsed * 1e3, usage.ru_maxrss
+    return elapsed_ms, peak_kib
 
 
 def measure_start_up(bench_dir, quick, scratch):
@@ -146,23 +100,9 @@ def measure_start_up(bench_dir, quick, scratch):
         else:
             env["QT_QPA_PLATFORM"] = "offscreen"
             where = "Qt's offscreen platform (no X server could be started)"
-        samples = {name: [] for name in START_PROGRAMS}
-        # Start-up times cluster on the kernel's timer tick (4 ms apart here): a run that
-        # starts in step with it waits out whole ticks. Each run starts after a random pause,
-        # so the tick falls anywhere in it and both programs wait the same on average.
-        phase = random.Random(1)
-        for turn in range(warm_up + runs):
-            # Alternate the two programs so that any drift of the machine falls on both.
-            for name in START_PROGRAMS:
-                time.sleep(phase.uniform(0, 0.012))
-                sample = run_once(bench_dir / name, env, Path(scratch) / "program.log")
-                if turn >= warm_up:
-                    samples[name].append(sample)
-    result = {}
-    for name, values in samples.items():
-        result[name] = (statistics.median(v[0] for v in values),
-                        statistics.median(v[1] for v in values))
-    return where, runs, result
+        samples = start_in_turn(START_PROGRAMS, runs, warm_up, lambda name: run_once(
+            bench_dir / name, env, Path(scratch) / "program.log"))
+    return where, runs, median_samples(samples)
 
 
 def machine(context):
@@ -191,16 +131,6 @@ def machine(context):
         ("Build", context.get("build_type", "?")),
         ("Date", context.get("date", "?")),
     ]
-
-
-def verdict(met):
-    return "met" if met else "**not met**"
-
-
-def table(header, rows):
-    lines = ["| " + " | ".join(header) + " |", "|" + "---|" * len(header)]
-    lines += ["| " + " | ".join(str(cell) for cell in row) + " |" for row in rows]
-    return "\n".join(lines)
 
 
 def access_section(medians):
@@ -266,27 +196,14 @@ def press_section(medians):
 
 
 def start_section(where, runs, start):
-    program_ms, program_kib = start["skinbench_first_paint"]
-    minimal_ms, minimal_kib = start["minimal_first_paint"]
-    time_ratio = program_ms / minimal_ms
-    memory_ratio = program_kib / minimal_kib
-    rows = [
-        ["Time to the first painted frame (ms)", f"{program_ms:.1f}", f"{minimal_ms:.1f}",
-         f"{time_ratio:.2f}", f"≤ {TARGET_START_TIME:.2f}", verdict(time_ratio <= TARGET_START_TIME)],
-        ["Peak resident memory (MiB)", f"{program_kib / 1024:.1f}", f"{minimal_kib / 1024:.1f}",
-         f"{memory_ratio:.2f}", f"≤ {TARGET_START_MEMORY:.2f}",
-         verdict(memory_ratio <= TARGET_START_MEMORY)],
-    ]
+    rows = start_rows(start["skinbench_first_paint"], start["minimal_first_paint"],
+                      TARGET_START_TIME, TARGET_START_MEMORY)
     return ("## Start-up and memory\n\nWhole processes, from exec to exit right after the first "
             "painted frame of the window, in " + where + f"; median of {runs} runs of each, taken "
             "in turn, each after a random pause of up to 12 ms so that the timer tick falls "
             "anywhere in it. The program is its own code in a bench-only entry; the minimal program "
             "shows the same thirteen widgets, plain, in a window of the same size.\n\n" +
             table(["", "Program", "Minimal Qt", "Ratio", "Target", ""], rows))
-
-
-# The Windows section, written by bench/win32/performance.py at the end of the same file.
-WINDOWS_BEGIN = "<!-- Windows benchmarks: written by bench/win32/performance.py -->"
 
 
 def kept_windows_section(path):
@@ -296,18 +213,10 @@ def kept_windows_section(path):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", required=True, type=Path)
-    parser.add_argument("--out", type=Path, help="default: docs/performance.md, or "
-                        "BUILD_DIR/bench/performance-quick.md with --quick")
-    parser.add_argument("--quick", action="store_true")
-    parser.add_argument("--reuse", action="store_true", help="take the in-process figures from "
-                        "the last run's BUILD_DIR/bench/benchmarks.json instead of running again")
-    options = parser.parse_args()
-    bench_dir = options.build / "bench"
-    if options.out is None:
-        options.out = (bench_dir / "performance-quick.md" if options.quick else
-                       Path(__file__).resolve().parent.parent / "docs/performance.md")
+    options = parse_options(__doc__.splitlines()[0], "qt", lambda parser: parser.add_argument(
+        "--reuse", action="store_true", help="take the in-process figures from the last run's "
+        "BUILD_DIR/bench/qt/benchmarks.json instead of running again"))
+    bench_dir = options.folder
 
     with tempfile.TemporaryDirectory() as scratch_name:
         scratch = Path(scratch_name)
@@ -322,7 +231,7 @@ def main():
 
     notes = Path(__file__).resolve().parent / "notes.md"
     parts = [
-        "# Performance\n\nWritten by `bench/run.sh`"
+        "# Performance\n\nWritten by `bench/qt/run.sh`"
         + (" in quick mode: these figures are a smoke test and mean nothing." if options.quick
            else ", which builds the benchmarks and runs them all; run it again to refresh.")
         + " Each figure is set beside the floor that Qt itself sets for the same work.",

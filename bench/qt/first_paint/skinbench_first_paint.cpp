@@ -1,4 +1,4 @@
-#include "bench/first_paint/stop_at_first_paint.h"
+#include "bench/qt/first_paint/stop_at_first_paint.h"
 #include "host/qt/start.h"
 #include "testbench/form1.h"
 

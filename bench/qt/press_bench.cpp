@@ -1,13 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <string>
 #include <vector>
 
-#include "bench/benchmarks.h"
-#include "bench/session.h"
-#include "testbench/form1_acceso.h"
+#include "bench/qt/benchmarks.h"
+#include "bench/qt/session.h"
+#include "bench/qt/shown.h"
 #include "testbench/metodos.h"
 
 namespace bench {
@@ -16,20 +15,17 @@ namespace {
 // One press of "PROBAR" that runs method N, and the painting that follows until no event is
 // pending.
 void press(benchmark::State& state, std::int16_t method) {
-  Session& session = Session::current();
-  auto& probar = static_cast<QAbstractButton&>(session.widget(session.form1Control(u"cmdProbar")));
-  std::int16_t& metodoActual = testbench::Form1Acceso::MetodoActual(session.form1Code());
-  Shown shown(session.form1Window());
+  const driver::qt::Form1Driver& form1 = Session::current().form1();
+  Shown shown(form1.window());
   for (auto _ : state) {
-    metodoActual = static_cast<std::int16_t>(method - 1);
-    probar.click();
-    settle();
+    form1.pressFor(method);
+    driver::qt::settle();
   }
 }
 
 std::vector<host::qt::GraphicalButton*> command1Buttons(Session& session) {
   std::vector<host::qt::GraphicalButton*> buttons;
-  for (const host::ControlRef control : session.qt().controlsOf(session.form1())) {
+  for (const host::ControlRef control : session.qt().controlsOf(session.form1().form())) {
     if (session.qt().getProperty(control, u"Name").asText() == u"Command1") {
       buttons.push_back(&session.button(control));
     }
@@ -44,7 +40,7 @@ void method9Floor(benchmark::State& state) {
   const std::vector<host::qt::GraphicalButton*> buttons = command1Buttons(session);
   const QColor face(70, 130, 180);
   const QColor text(255, 255, 255);
-  Shown shown(session.form1Window());
+  Shown shown(session.form1().window());
   for (auto _ : state) {
     for (host::qt::GraphicalButton* button : buttons) {
       button->setGraphical(true);
@@ -56,7 +52,7 @@ void method9Floor(benchmark::State& state) {
       button->setTextColor(text);
       QCoreApplication::processEvents();
     }
-    settle();
+    driver::qt::settle();
   }
 }
 

@@ -3,8 +3,8 @@
 # docs/performance.md. With --quick, a smoke run whose figures mean nothing, written to the
 # build folder instead.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 "$root/scripts/deps.sh" test
 build=${BUILD_DIR:-$root/build-bench}
 BUILD_DIR="$build" "$root/scripts/build.sh" -DSKINBENCH_BENCHMARKS=ON -DBUILD_TESTING=OFF
-exec python3 "$root/bench/performance.py" --build "$build" "$@"
+PYTHONPATH="$root" exec python3 -m bench.qt.performance --build "$build" "$@"
