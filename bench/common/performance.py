@@ -18,6 +18,24 @@ WINDOWS_END = "<!-- end of the Windows benchmarks -->"
 DOCUMENT = Path(__file__).resolve().parents[2] / "docs/performance.md"
 
 
+def kept_windows_section(path):
+    """The Windows section of the file at `path`, so that refreshing the Qt figures keeps it."""
+    text = path.read_text() if path.exists() else ""
+    return "\n" + WINDOWS_BEGIN + text.split(WINDOWS_BEGIN, 1)[1] if WINDOWS_BEGIN in text else ""
+
+
+def write_windows_section(path, section):
+    """Puts the Windows section in place of its previous version, or at the end of the file."""
+    old = path.read_text() if path.exists() else "# Performance\n"
+    if WINDOWS_BEGIN in old and WINDOWS_END in old:
+        head, rest = old.split(WINDOWS_BEGIN, 1)
+        new = head + section + rest.split(WINDOWS_END, 1)[1]
+    else:
+        new = old.rstrip("\n") + "\n\n" + section + "\n"
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_text(new)
+
+
 def parse_options(description, host, more=lambda parser: None):
     """The options of both scripts (--build, --out, --quick) and those that `more` adds to the
     parser. Says, as `folder`, where the build keeps `host`'s benchmarks (BUILD_DIR/bench/HOST);

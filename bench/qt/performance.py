@@ -16,7 +16,7 @@ import sys
 import tempfile
 from pathlib import Path
 
-from bench.common.performance import (WINDOWS_BEGIN, VirtualDisplay, median_samples,
+from bench.common.performance import (VirtualDisplay, kept_windows_section, median_samples,
                                       parse_options, run_whole, start_in_turn, start_rows, table,
                                       verdict)
 
@@ -204,12 +204,6 @@ def start_section(where, runs, start):
             "anywhere in it. The program is its own code in a bench-only entry; the minimal program "
             "shows the same thirteen widgets, plain, in a window of the same size.\n\n" +
             table(["", "Program", "Minimal Qt", "Ratio", "Target", ""], rows))
-
-
-def kept_windows_section(path):
-    """The Windows section of the previous file, so that refreshing the Qt figures keeps it."""
-    text = path.read_text() if path.exists() else ""
-    return "\n" + WINDOWS_BEGIN + text.split(WINDOWS_BEGIN, 1)[1] if WINDOWS_BEGIN in text else ""
 
 
 def main():

@@ -28,7 +28,7 @@ from pathlib import Path
 
 from bench.common.performance import (WINDOWS_BEGIN, WINDOWS_END, VirtualDisplay, median_samples,
                                       parse_options, run_whole, start_in_turn, start_rows, table,
-                                      verdict)
+                                      verdict, write_windows_section)
 
 START_PROGRAMS = ("skinbench_first_paint.exe", "bare_first_paint.exe")
 PRESS_PROGRAM = "press_bench.exe"
@@ -376,18 +376,6 @@ def findings(start, presses, requests):
     return "\n".join(lines)
 
 
-def write_section(path, text):
-    """Puts the section in place of its previous version, or at the end of the file."""
-    old = path.read_text() if path.exists() else "# Performance\n"
-    if WINDOWS_BEGIN in old and WINDOWS_END in old:
-        head, rest = old.split(WINDOWS_BEGIN, 1)
-        new = head + text + rest.split(WINDOWS_END, 1)[1]
-    else:
-        new = old.rstrip("\n") + "\n\n" + text + "\n"
-    path.parent.mkdir(parents=True, exist_ok=True)
-    path.write_text(new)
-
-
 def main():
     options = parse_options(__doc__.splitlines()[0], "win32", lambda parser: parser.add_argument(
         "--runs", type=int, default=LEAST_START_RUNS,
@@ -413,7 +401,7 @@ def main():
     except (Failure, subprocess.SubprocessError, OSError) as error:
         print(f"bench/win32/performance.py: {error}", file=sys.stderr)
         return 1
-    write_section(options.out,
+    write_windows_section(options.out,
                   section(options.build, wine, runs, start, presses, requests, options.quick))
     print(f"wrote {options.out}")
     return 0
