@@ -155,7 +155,7 @@ std::vector<Control> controlsOf(const host::FormDefinition& form) {
   std::vector<Control> controls;
   for (const host::ControlDefinition& c : form.controls) {
     std::string target = host::toUtf8(c.name);
-    if (c.index) target += "(" + std::to_string(*c.index) + ")";
+    if (c.index) target.append("(").append(std::to_string(*c.index)).append(")");
     controls.push_back(
         {target, host::toUtf8(c.typeName), host::toUtf8(c.name), c.index, c.left, c.top});
   }
