@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "host/project.h"
 #include "tour/core/forwarding_host.h"
 
 namespace tour {
@@ -10,9 +11,12 @@ namespace tour {
 // the tour grabs the window there, to show how painting proceeds between assignments.
 class CapturingHost final : public ForwardingHost {
  public:
-  using ForwardingHost::ForwardingHost;
+  // `afterYield` may be empty: then it only forwards.
+  CapturingHost(host::FormsHost& inner, std::function<void()> afterYield)
+      : ForwardingHost(inner), afterYield_(std::move(afterYield)) {}
 
-  void setAfterYield(std::function<void()> hook) { afterYield_ = std::move(hook); }
+  // The program's project with Form1's code made on this host, so that its yields reach the hook.
+  host::Project form1Project();
 
   void yield() override {
     inner_.yield();
