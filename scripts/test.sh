@@ -21,7 +21,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   export LSAN_OPTIONS="suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0"
 else
   build=${BUILD_DIR:-$root/build}
-  # The benchmarks are built here and run once as a smoke test; bench/run.sh measures.
+  # The benchmarks are built here and run once as a smoke test; bench/qt/run.sh measures.
   BUILD_DIR="$build" "$root/scripts/build.sh" -DBUILD_TESTING=ON -DSKINBENCH_BENCHMARKS=ON
 fi
 

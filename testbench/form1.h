@@ -24,7 +24,7 @@ class Form1 final : public host::FormCode {
   host::FormRef formulario() const { return form_; }
 
  private:
-  friend struct Form1Acceso;  // lets tests read and preset MetodoActual
+  friend struct Form1Acceso;  // the one way in for tools and tests (form1_acceso.h)
 
   void CargarFormulario();  // the load handler
   void EjecutarPrueba();    // the click of cmdProbar: one test cycle

@@ -1,7 +1,7 @@
-#!/usr/bin/env python3
 """Runs the Windows benchmarks under Wine and writes their section of docs/performance.md.
 
-    bench/win32/performance.py --build BUILD_DIR [--quick] [--runs N] [--out FILE]
+    python3 -m bench.win32.performance --build BUILD_DIR [--quick] [--runs N] [--out FILE]
+    (bench/win32/run.sh)
 
 BUILD_DIR is the 64-bit Windows build (build-windows-x64/). Start-up: skinbench.exe's code in a
 bench-only entry and the bare Win32 program, which carries the program's manifest and so the same
@@ -16,9 +16,7 @@ each as a smoke test; its figures mean nothing, and it writes to the build folde
 says otherwise.
 """
 
-import argparse
 import os
-import random
 import re
 import shutil
 import signal
@@ -26,12 +24,12 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
-from performance import VirtualDisplay, table, verdict  # noqa: E402  (the Qt benchmarks' script)
+from bench.common.performance import (WINDOWS_BEGIN, WINDOWS_END, VirtualDisplay, median_samples,
+                                      parse_options, run_whole, start_in_turn, start_rows, table,
+                                      verdict, write_windows_section)
 
 START_PROGRAMS = ("skinbench_first_paint.exe", "bare_first_paint.exe")
 PRESS_PROGRAM = "press_bench.exe"
@@ -45,8 +43,6 @@ TARGET_START_REQUESTS = 1.05
 LEAST_START_RUNS = 40  # starts of each program, for a median that the noise of a start moves little
 TARGET_PRESS_RATIO = 1.10  # to the floor of the Win32 work the method needs, where one is measured
 WINDOWS_PRESS_MS = 2  # the target on Windows itself, where a window operation is no round trip
-BEGIN = "<!-- Windows benchmarks: written by bench/win32/performance.py -->"
-END = "<!-- end of the Windows benchmarks -->"
 
 
 class Failure(Exception):
@@ -128,20 +124,13 @@ def run_once(prefix, program, errors_file):
     Its standard error goes to a file: Wine's helper processes, started by the first run, keep
     whatever they inherit open long after the run has ended."""
     with open(errors_file, "w+") as errors:
-        start = time.perf_counter()
-        process = subprocess.Popen([prefix.loader, str(program)], env=prefix.env,
-                                   stdout=subprocess.DEVNULL, stderr=errors)
-        watchdog = threading.Timer(60, process.kill)
-        watchdog.start()
-        _, status, usage = os.wait4(process.pid, 0)
-        elapsed = time.perf_counter() - start
-        watchdog.cancel()
+        elapsed_ms, peak_kib, code = run_whole([prefix.loader, str(program)], prefix.env, errors,
+                                               patience=60)
         errors.seek(0)
         said = errors.read().strip()
-    code = os.waitstatus_to_exitcode(status)
     if code != 0:
         raise Failure(f"{program.name} ended with status {code}" + (f": {said}" if said else ""))
-    return elapsed * 1e3, usage.ru_maxrss
+    return elapsed_ms, peak_kib
 
 
 def dpi_awareness(program):
@@ -163,21 +152,11 @@ def check_floor_is_fair(folder):
 
 def measure_start_up(prefix, folder, runs, warm_up, scratch):
     """Medians {program: (ms, KiB)}, and the program's time over the bare program's in each turn."""
-    samples = {name: [] for name in START_PROGRAMS}
-    # As for the Qt programs: a random pause before each run lets the timer tick fall anywhere
-    # in it, and taking the programs in turn spreads any drift of the machine over both.
-    phase = random.Random(1)
-    for turn in range(warm_up + runs):
-        for name in START_PROGRAMS:
-            time.sleep(phase.uniform(0, 0.012))
-            sample = run_once(prefix, folder / name, scratch / "errors.txt")
-            if turn >= warm_up:
-                samples[name].append(sample)
+    samples = start_in_turn(START_PROGRAMS, runs, warm_up,
+                            lambda name: run_once(prefix, folder / name, scratch / "errors.txt"))
     program, bare = (samples[name] for name in START_PROGRAMS)
     turn_ratios = [p[0] / b[0] for p, b in zip(program, bare)]
-    return {name: (statistics.median(v[0] for v in values),
-                   statistics.median(v[1] for v in values))
-            for name, values in samples.items()}, turn_ratios
+    return median_samples(samples), turn_ratios
 
 
 def count_requests(prefix, folder, scratch):
@@ -320,19 +299,11 @@ def forms_text(seconds):
 
 def section(build, wine, runs, start, presses, requests, forms, quick):
     start, turn_ratios = start
-    program_ms, program_kib = start["skinbench_first_paint.exe"]
-    bare_ms, bare_kib = start["bare_first_paint.exe"]
     program_requests = sum(requests["skinbench_first_paint.exe"].values())
     bare_requests = sum(requests["bare_first_paint.exe"].values())
-    time_ratio = program_ms / bare_ms
-    memory_ratio = program_kib / bare_kib
     requests_ratio = program_requests / bare_requests
-    start_rows = [
-        ["Time to the first painted frame (ms)", f"{program_ms:.1f}", f"{bare_ms:.1f}",
-         f"{time_ratio:.2f}", f"≤ {TARGET_START_TIME:.2f}", verdict(time_ratio <= TARGET_START_TIME)],
-        ["Peak resident memory (MiB)", f"{program_kib / 1024:.1f}", f"{bare_kib / 1024:.1f}",
-         f"{memory_ratio:.2f}", f"≤ {TARGET_START_MEMORY:.2f}",
-         verdict(memory_ratio <= TARGET_START_MEMORY)],
+    rows = start_rows(start["skinbench_first_paint.exe"], start["bare_first_paint.exe"],
+                      TARGET_START_TIME, TARGET_START_MEMORY) + [
         ["Requests to Wine's server, main thread", program_requests, bare_requests,
          f"{requests_ratio:.2f}", f"≤ {TARGET_START_REQUESTS:.2f}",
          verdict(requests_ratio <= TARGET_START_REQUESTS)],
@@ -349,8 +320,8 @@ def section(build, wine, runs, start, presses, requests, forms, quick):
     ]
     quick_note = " Quick mode: a smoke test, these figures mean nothing." if quick else ""
     return "\n\n".join([
-        BEGIN + "\n## Windows (under Wine)\n\nWritten by `bench/win32/run.sh` on the machine "
-        "above; run it again to refresh." + quick_note,
+        WINDOWS_BEGIN + "\n## Windows (under Wine)\n\nWritten by `bench/win32/run.sh` on the "
+        "machine above; run it again to refresh." + quick_note,
         table(["", ""], setting),
         "### Start-up and memory\n\nWhole processes under Wine, from exec to exit right at "
         f"the first painted frame of the window; median of {runs} runs of each, taken in turn, "
@@ -363,7 +334,7 @@ def section(build, wine, runs, start, presses, requests, forms, quick):
         "those of one more start of each, counted from the trace of Wine's server. Each ratio "
         "is the program's figure over the floor's: the time's, of the two medians; the "
         "requests', of the two counts.",
-        table(["", "Program", "Bare Win32", "Ratio", "Target", ""], start_rows),
+        table(["", "Program", "Bare Win32", "Ratio", "Target", ""], rows),
         f"How noisy: the program's time over the bare program's, turn by turn, has its middle "
         f"half between {quartiles[0]:.2f} and {quartiles[2]:.2f} (median {quartiles[1]:.2f}).",
         '### A press of "PROBAR"\n\nOne press running each method on Form1 on the Win32 host, '
@@ -379,7 +350,7 @@ def section(build, wine, runs, start, presses, requests, forms, quick):
         table(["Method", "Press (µs)", "Click handler (µs)", "Ratio to its floor", "Target", ""],
               press_rows),
         forms_text(forms),
-        findings(start, presses, requests) + "\n" + END,
+        findings(start, presses, requests) + "\n" + WINDOWS_END,
     ])
 
 
@@ -451,34 +422,13 @@ def findings(start, presses, requests):
     return "\n".join(lines)
 
 
-def write_section(path, text):
-    """Puts the section in place of its previous version, or at the end of the file."""
-    old = path.read_text() if path.exists() else "# Performance\n"
-    if BEGIN in old and END in old:
-        head, rest = old.split(BEGIN, 1)
-        new = head + text + rest.split(END, 1)[1]
-    else:
-        new = old.rstrip("\n") + "\n\n" + text + "\n"
-    path.parent.mkdir(parents=True, exist_ok=True)
-    path.write_text(new)
-
-
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--build", required=True, type=Path)
-    parser.add_argument("--out", type=Path, help="default: docs/performance.md, or "
-                        "BUILD_DIR/bench/win32/performance-quick.md with --quick")
-    parser.add_argument("--quick", action="store_true")
-    parser.add_argument("--runs", type=int, default=LEAST_START_RUNS,
-                        help=f"start-ups of each program, at least {LEAST_START_RUNS}")
-    options = parser.parse_args()
+    options = parse_options(__doc__.splitlines()[0], "win32", lambda parser: parser.add_argument(
+        "--runs", type=int, default=LEAST_START_RUNS,
+        help=f"start-ups of each program, at least {LEAST_START_RUNS}"))
     # Ended from outside, it still ends what it started: the X server, openbox and Wine's server.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
-    options.build = options.build.resolve()
-    folder = options.build / "bench" / "win32"
-    if options.out is None:
-        options.out = (folder / "performance-quick.md" if options.quick else
-                       Path(__file__).resolve().parents[2] / "docs/performance.md")
+    folder = options.folder
     runs, warm_up, repeats = ((2, 1, 3) if options.quick else
                               (max(options.runs, LEAST_START_RUNS), 3, 201))
     try:
@@ -499,9 +449,9 @@ def main():
     except (Failure, subprocess.SubprocessError, OSError) as error:
         print(f"bench/win32/performance.py: {error}", file=sys.stderr)
         return 1
-    write_section(options.out,
-                  section(options.build, wine, runs, start, presses, requests, forms,
-                          options.quick))
+    write_windows_section(options.out,
+                          section(options.build, wine, runs, start, presses, requests, forms,
+                                  options.quick))
     print(f"wrote {options.out}")
     return 0
 

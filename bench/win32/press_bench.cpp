@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/win32/driven_form1.h"
+#include "bench/win32/run_driven.h"
 
 namespace {
 
@@ -40,12 +40,12 @@ struct PressTime {
   double whole;    // until the painting that followed was done
 };
 
-PressTime timePress(bench::win32::DrivenForm1& form, int method) {
+PressTime timePress(const driver::win32::Form1Driver& form1, int method) {
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
-  form.pressFor(method);
+  form1.pressFor(method);
   const double handler = microsecondsSince(start);
-  bench::win32::settle();
+  form1.settle();
   return {handler, microsecondsSince(start)};
 }
 
@@ -53,21 +53,31 @@ PressTime timePress(bench::win32::DrivenForm1& form, int method) {
 // click of a button like PROBAR (a graphical one that no handler answers: it shows pressed and
 // released), then each of the 24 changes schedules a repaint of its button, the caption is set
 // and the six buttons are painted.
-PressTime timeFloor(bench::win32::DrivenForm1& form,
-                    const std::vector<bench::win32::Command1Button>& buttons) {
+PressTime timeFloor(const driver::win32::Form1Driver& form1, const std::vector<HWND>& buttons) {
   constexpr int kChangesPerButton = 4;
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
-  SendMessageW(buttons.front().window, BM_CLICK, 0, 0);
-  for (const auto& button : buttons) {
+  SendMessageW(buttons.front(), BM_CLICK, 0, 0);
+  for (const HWND button : buttons) {
     for (int change = 0; change < kChangesPerButton; ++change) {
-      RedrawWindow(button.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+      RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     }
   }
-  SetWindowTextW(form.window(), L"Prueba 1: Style+Appearance+Color (igual a CargarSkin)");
+  SetWindowTextW(form1.window(), L"Prueba 1: Style+Appearance+Color (igual a CargarSkin)");
   const double handler = microsecondsSince(start);
-  bench::win32::settle();
+  form1.settle();
   return {handler, microsecondsSince(start)};
+}
+
+// The windows of Form1's Command1 buttons, in the host's order.
+std::vector<HWND> command1Windows(const driver::win32::Form1Driver& form1) {
+  std::vector<HWND> windows;
+  for (const host::ControlRef control : form1.host().controlsOf(form1.form())) {
+    if (form1.host().getProperty(control, u"Name").asText() == u"Command1") {
+      windows.push_back(form1.host().window(control));
+    }
+  }
+  return windows;
 }
 
 int repeatsAsked() {
@@ -95,16 +105,16 @@ struct Times {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const int repeats = repeatsAsked();
-  return bench::win32::runDriven([repeats](bench::win32::DrivenForm1& form) {
-    const auto buttons = form.command1();
+  return bench::win32::runDriven([repeats](driver::win32::Form1Driver& form1) {
+    const std::vector<HWND> buttons = command1Windows(form1);
     Times floor;
     for (int method = 1; method <= kMethods; ++method) {
       Times presses;
-      timePress(form, method);  // warm-up
+      timePress(form1, method);  // warm-up
       for (int repeat = 0; repeat < repeats; ++repeat) {
-        presses.add(timePress(form, method));
+        presses.add(timePress(form1, method));
         // Method 1 and its floor are taken in turn, so that a busy machine weighs on both alike.
-        if (method == 1) floor.add(timeFloor(form, buttons));
+        if (method == 1) floor.add(timeFloor(form1, buttons));
       }
       presses.print(("press " + std::to_string(method)).c_str());
     }

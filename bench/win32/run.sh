@@ -15,4 +15,4 @@ cd "$root"
 cmake --preset windows-x64 -B "$build" "${configure[@]}" >/dev/null
 cmake --build "$build" --target skinbench_first_paint bare_first_paint press_bench \
   skinbench-tour twenty_dialogs
-exec python3 "$root/bench/win32/performance.py" --build "$build" "$@"
+PYTHONPATH="$root" exec python3 -m bench.win32.performance --build "$build" "$@"

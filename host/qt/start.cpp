@@ -8,7 +8,7 @@
 
 #include "host/qt/platform_start.h"
 #include "host/qt/qt_host.h"
-#include "host/qt/window_watch.h"
+#include "host/qt/window_destroyed_watch.h"
 
 namespace host::qt {
 namespace {

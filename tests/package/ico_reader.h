@@ -5,13 +5,9 @@
 #include <vector>
 
 #include "bytes.h"
+#include "host/core/rgb_channels.h"
 
 namespace package_test {
-
-struct Rgb {
-  std::uint8_t red, green, blue;
-  bool operator==(const Rgb&) const = default;
-};
 
 // One image of an .ico as its directory entry and bitmap header describe it.
 struct IcoImage {
@@ -22,7 +18,7 @@ struct IcoImage {
   std::uint32_t headerSize = 0, compression = 0, coloursUsed = 0;
   std::int32_t bitmapWidth = 0, bitmapHeight = 0;
   int bitmapPlanes = 0, bitmapBitCount = 0;
-  std::vector<Rgb> palette;
+  std::vector<host::RgbChannels> palette;
   std::size_t colourBits = 0, maskBits = 0;  // offsets in the file
 
   std::size_t paletteEntries() const { return coloursUsed ? coloursUsed : 1u << bitmapBitCount; }
@@ -47,7 +43,7 @@ struct IcoFile {
     std::size_t row = image.maskBits + (image.height - 1 - y) * image.maskStride();
     return (data.at(row + x / 8) >> (7 - x % 8)) & 1;
   }
-  Rgb colour(const IcoImage& image, int x, int y) const {
+  host::RgbChannels colour(const IcoImage& image, int x, int y) const {
     return image.palette.at(colourIndex(image, x, y));
   }
 };

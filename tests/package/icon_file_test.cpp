@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "ico_reader.h"
@@ -7,9 +8,16 @@
 namespace package_test {
 namespace {
 
-const Rgb kSteelBlue{70, 130, 180};
-const Rgb kWhite{255, 255, 255};
-const Rgb kBlack{0, 0, 0};
+const std::string kSteelBlue = "#4682b4";
+const std::string kWhite = "#ffffff";
+const std::string kBlack = "#000000";
+
+// A colour as #rrggbb, compared so that a failure shows it.
+std::string hex(host::RgbChannels colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red, colour.green, colour.blue);
+  return text;
+}
 
 struct Expected {
   int size, bits, colours;
@@ -81,10 +89,10 @@ TEST_F(IconFile, SixteenColourImagesShowASteelBlueButtonWithAWhiteBar) {
   for (const IcoImage& image : {ico.images[1], ico.images[2]}) {
     SCOPED_TRACE(image.width);
     int s = image.width;
-    EXPECT_EQ(ico.colour(image, s / 2, s / 2), kWhite);            // the bar, in the middle
-    EXPECT_EQ(ico.colour(image, s / 2, s * 11 / 32), kSteelBlue);  // the face above it
-    EXPECT_EQ(ico.colour(image, s / 8, s / 2), kSteelBlue);        // the face left of it
-    Rgb tile = ico.colour(image, s / 2, s / 16);
+    EXPECT_EQ(hex(ico.colour(image, s / 2, s / 2)), kWhite);            // the bar, in the middle
+    EXPECT_EQ(hex(ico.colour(image, s / 2, s * 11 / 32)), kSteelBlue);  // the face above it
+    EXPECT_EQ(hex(ico.colour(image, s / 8, s / 2)), kSteelBlue);        // the face left of it
+    const host::RgbChannels tile = ico.colour(image, s / 2, s / 16);
     EXPECT_GT(tile.red + tile.green + tile.blue, 3 * 200);  // a light tile around the button
   }
 }
@@ -92,11 +100,11 @@ TEST_F(IconFile, SixteenColourImagesShowASteelBlueButtonWithAWhiteBar) {
 TEST_F(IconFile, TwoColourImageIsBlackAndWhiteWithTheSameShape) {
   const IcoImage& mono = ico.images[0];
   ASSERT_EQ(mono.palette.size(), 2u);
-  EXPECT_EQ(mono.palette[0], kBlack);
-  EXPECT_EQ(mono.palette[1], kWhite);
-  EXPECT_EQ(ico.colour(mono, 16, 16), kWhite);  // bar
-  EXPECT_EQ(ico.colour(mono, 4, 16), kBlack);   // button
-  EXPECT_EQ(ico.colour(mono, 16, 2), kWhite);   // tile
+  EXPECT_EQ(hex(mono.palette[0]), kBlack);
+  EXPECT_EQ(hex(mono.palette[1]), kWhite);
+  EXPECT_EQ(hex(ico.colour(mono, 16, 16)), kWhite);  // bar
+  EXPECT_EQ(hex(ico.colour(mono, 4, 16)), kBlack);   // button
+  EXPECT_EQ(hex(ico.colour(mono, 16, 2)), kWhite);   // tile
   const IcoImage& colour = ico.images[1];
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x)

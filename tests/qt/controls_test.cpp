@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "form1_window.h"
 #include "host/error.h"
-#include "ventana.h"
 
 namespace {
 
@@ -70,19 +70,19 @@ class Form1Controls : public ::testing::Test {
 };
 
 TEST_F(Form1Controls, ThirteenControlsInDefinitionOrderWithTheirNamesTypesAndIndices) {
-  const std::vector<host::ControlRef> controls = w.host.controlsOf(w.form);
+  const std::vector<host::ControlRef> controls = w.host().controlsOf(w.form());
   ASSERT_EQ(controls.size(), kControls.size());
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const Expected& c = kControls[i];
     SCOPED_TRACE(label(c));
-    EXPECT_EQ(w.host.typeName(controls[i]), c.type);
-    EXPECT_EQ(w.host.getProperty(controls[i], u"Name"), Value::text(c.name));
+    EXPECT_EQ(w.host().typeName(controls[i]), c.type);
+    EXPECT_EQ(w.host().getProperty(controls[i], u"Name"), Value::text(c.name));
     if (c.index) {
-      EXPECT_EQ(w.host.getProperty(controls[i], u"Index"), Value::int16(*c.index));
+      EXPECT_EQ(w.host().getProperty(controls[i], u"Index"), Value::int16(*c.index));
     } else {
-      EXPECT_THROW(w.host.getProperty(controls[i], u"Index"), host::HostError);
+      EXPECT_THROW(w.host().getProperty(controls[i], u"Index"), host::HostError);
     }
-    EXPECT_EQ(w.host.control(w.form, c.name, c.index), controls[i]);
+    EXPECT_EQ(w.host().control(w.form(), c.name, c.index), controls[i]);
   }
 }
 
@@ -91,8 +91,8 @@ TEST_F(Form1Controls, CaptionsAndTextsAreShownAsWritten) {
     SCOPED_TRACE(label(c));
     const host::ControlRef ref = w.control(c.name, c.index);
     const char16_t* member = std::u16string_view(c.type) == u"TextBox" ? u"Text" : u"Caption";
-    EXPECT_EQ(w.host.getProperty(ref, member), Value::text(c.caption));
-    EXPECT_EQ(shownText(*w.host.widget(ref)).toStdU16String(), c.caption);
+    EXPECT_EQ(w.host().getProperty(ref, member), Value::text(c.caption));
+    EXPECT_EQ(shownText(*w.host().widget(ref)).toStdU16String(), c.caption);
   }
 }
 
@@ -110,14 +110,14 @@ TEST_F(Form1Controls, EachControlIsAWidgetOfItsTypeOnTheFormAtItsPixelGeometry) 
 
 TEST_F(Form1Controls, PositionsAreReportedInTwips) {
   const host::ControlRef probar = w.control(u"cmdProbar");
-  EXPECT_EQ(w.host.getProperty(probar, u"Left"), Value::number(5400));
-  EXPECT_EQ(w.host.getProperty(probar, u"Top"), Value::number(3240));
-  EXPECT_EQ(w.host.getProperty(probar, u"Width"), Value::number(2055));
-  EXPECT_EQ(w.host.getProperty(probar, u"Height"), Value::number(615));
+  EXPECT_EQ(w.host().getProperty(probar, u"Left"), Value::number(5400));
+  EXPECT_EQ(w.host().getProperty(probar, u"Top"), Value::number(3240));
+  EXPECT_EQ(w.host().getProperty(probar, u"Width"), Value::number(2055));
+  EXPECT_EQ(w.host().getProperty(probar, u"Height"), Value::number(615));
 }
 
 TEST_F(Form1Controls, NoCommand1MemberHasTheIndexFive) {
-  EXPECT_TRUE(w.host.control(w.form, u"Command1", 5).empty());
+  EXPECT_TRUE(w.host().control(w.form(), u"Command1", 5).empty());
 }
 
 class Form1TabOrder : public Form1Controls {

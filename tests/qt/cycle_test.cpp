@@ -9,9 +9,9 @@
 #include <QTest>
 #include <string>
 
+#include "form1_window.h"
 #include "pixels.h"
 #include "tests/support/captions.h"
-#include "ventana.h"
 
 namespace {
 
@@ -98,8 +98,8 @@ TEST_F(TestCycle, ClickQueuedBeforeTheNinthPressRunsNestedInItsFirstYield) {
   // standard look; its later steps (the colours) cannot bring the graphical face back, and its
   // text is now white on the standard face.
   const host::ControlRef first = w.control(u"Command1", qtbench::kCommand1.front());
-  EXPECT_EQ(w.host.getProperty(first, u"Style"), host::Value::int16(0));
-  EXPECT_EQ(w.host.getProperty(first, u"ForeColor"), host::Value::int32(0xFFFFFF));
+  EXPECT_EQ(w.host().getProperty(first, u"Style"), host::Value::int16(0));
+  EXPECT_EQ(w.host().getProperty(first, u"ForeColor"), host::Value::int32(0xFFFFFF));
   expectStandardFace(w.command1(qtbench::kCommand1.front()), false);
   for (std::size_t i = 1; i < qtbench::kCommand1.size(); ++i) {
     expectColourFace(w.command1(qtbench::kCommand1[i]));

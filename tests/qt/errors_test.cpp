@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "form1_window.h"
 #include "host/error.h"
 #include "pixels.h"
 #include "tests/support/refusals.h"
-#include "ventana.h"
 
 namespace {
 
@@ -82,9 +82,9 @@ State stateOf(qtbench::Form1Window& w, host::ControlRef control) {
                                              u"Height", u"BackColor", u"ForeColor", u"Appearance"};
   State state;
   for (const char16_t* member : kMembers)
-    state.values.push_back(w.host.getProperty(control, member));
-  state.geometry = w.host.widget(control)->geometry();
-  state.pixels = qtbench::shown(*w.host.widget(control));
+    state.values.push_back(w.host().getProperty(control, member));
+  state.geometry = w.host().widget(control)->geometry();
+  state.pixels = qtbench::shown(*w.host().widget(control));
   return state;
 }
 
@@ -99,7 +99,7 @@ TEST_P(HostRefusals, RaiseACodedErrorNamingMemberAndControlAndChangeNothing) {
   const std::string target = host::toUtf8(r.control) + "(" + std::to_string(r.index) + ")";
   const State before = stateOf(w, control);
   try {
-    r.attempt(w.host, control);
+    r.attempt(w.host(), control);
     FAIL() << "no error raised";
   } catch (const host::HostError& error) {
     EXPECT_EQ(error.code(), r.code) << error.what();
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Form1, HostRefusals, ::testing::ValuesIn(kRefusals), []
 
 TEST(HostRefusalObserver, HearsOfEachRefusal) {
   qtbench::Form1Window w;
-  support::expectEachRefusalObserved(w.host, w.control(u"Command1", 3));
+  support::expectEachRefusalObserved(w.host(), w.control(u"Command1", 3));
 }
 
 class HostPositions : public ::testing::Test {
@@ -132,31 +132,31 @@ TEST_F(HostPositions, LeftPlusOneThenMinusOneGivesBackTheExactValue) {
   for (const auto& [name, index] : {std::pair{u"Command1", 3}, std::pair{u"Option1", 0}}) {
     SCOPED_TRACE(host::toUtf8(name));
     const host::ControlRef control = w.control(name, static_cast<std::int16_t>(index));
-    const Value start = w.host.getProperty(control, u"Left");
-    const QRect pixels = w.host.widget(control)->geometry();
-    w.host.setProperty(control, u"Left", Value::number(start.asNumber() + 1));
-    EXPECT_EQ(w.host.getProperty(control, u"Left"), Value::number(start.asNumber() + 1));
-    EXPECT_EQ(w.host.widget(control)->geometry(), pixels);
-    const Value moved = w.host.getProperty(control, u"Left");
-    w.host.setProperty(control, u"Left", Value::number(moved.asNumber() - 1));
-    EXPECT_EQ(w.host.getProperty(control, u"Left"), start);
-    EXPECT_EQ(w.host.widget(control)->geometry(), pixels);
+    const Value start = w.host().getProperty(control, u"Left");
+    const QRect pixels = w.host().widget(control)->geometry();
+    w.host().setProperty(control, u"Left", Value::number(start.asNumber() + 1));
+    EXPECT_EQ(w.host().getProperty(control, u"Left"), Value::number(start.asNumber() + 1));
+    EXPECT_EQ(w.host().widget(control)->geometry(), pixels);
+    const Value moved = w.host().getProperty(control, u"Left");
+    w.host().setProperty(control, u"Left", Value::number(moved.asNumber() - 1));
+    EXPECT_EQ(w.host().getProperty(control, u"Left"), start);
+    EXPECT_EQ(w.host().widget(control)->geometry(), pixels);
   }
 }
 
 TEST_F(HostPositions, MoveTakesTwipsAndShowsThemInPixels) {
   const host::ControlRef control = w.control(u"Command1", 2);
   const Value arguments[] = {Value::number(1500), Value::int16(3000)};
-  w.host.callMethod(control, u"Move", arguments);
-  EXPECT_EQ(w.host.getProperty(control, u"Left"), Value::number(1500));
-  EXPECT_EQ(w.host.getProperty(control, u"Top"), Value::number(3000));
-  EXPECT_EQ(w.host.widget(control)->geometry(), QRect(100, 200, 145, 41));
+  w.host().callMethod(control, u"Move", arguments);
+  EXPECT_EQ(w.host().getProperty(control, u"Left"), Value::number(1500));
+  EXPECT_EQ(w.host().getProperty(control, u"Top"), Value::number(3000));
+  EXPECT_EQ(w.host().widget(control)->geometry(), QRect(100, 200, 145, 41));
 }
 
 // The form's own background colour refuses the same way, and the form keeps its colour.
 TEST_F(HostPositions, FormRefusesAnUnknownSystemColourAndKeepsItsBackground) {
   try {
-    w.host.setBackColor(w.form, static_cast<host::ColorValue>(0x80000063u));
+    w.host().setBackColor(w.form(), static_cast<host::ColorValue>(0x80000063u));
     FAIL() << "no error raised";
   } catch (const host::HostError& error) {
     EXPECT_EQ(error.code(), ErrorCode::InvalidValue);

@@ -8,9 +8,9 @@
 #include <QStyle>
 #include <vector>
 
+#include "form1_window.h"
 #include "host/qt/indicator.h"
 #include "pixels.h"
-#include "ventana.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ std::vector<QRgb> indicatorsOnDarkGround(qtbench::Form1Window& w) {
   std::vector<QRgb> colours;
   for (const char16_t* name : {u"Check1", u"Option1"}) {
     for (const host::ColorValue ground : {kSkinGround, kDarkGround}) {
-      w.host.setProperty(w.control(name, 0), u"BackColor", host::Value::int32(ground));
+      w.host().setProperty(w.control(name, 0), u"BackColor", host::Value::int32(ground));
     }
     const QPalette& palette = w.widget(name, 0).palette();
     for (const auto role : {QPalette::Base, QPalette::Text, QPalette::Window}) {
@@ -56,7 +56,7 @@ TEST(IndicatorFits, ABoxBackOnEarlierColoursShowsTheirIndicatorAgain) {
     SCOPED_TRACE(host::toUtf8(name));
     std::vector<QImage> shown;
     for (const host::ColorValue ground : {kSkinGround, kDarkGround, kSkinGround}) {
-      w.host.setProperty(w.control(name, 0), u"BackColor", host::Value::int32(ground));
+      w.host().setProperty(w.control(name, 0), u"BackColor", host::Value::int32(ground));
       shown.push_back(qtbench::shown(w.widget(name, 0)));
     }
     EXPECT_FALSE(shown[1] == shown[0]) << "the grounds give the same look: the case proves nothing";

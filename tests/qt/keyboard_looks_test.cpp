@@ -17,9 +17,9 @@
 #include <utility>
 #include <vector>
 
+#include "form1_window.h"
 #include "host/project.h"
 #include "pixels.h"
-#include "ventana.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void expectRing(qtbench::Form1Window& w, host::ColorValue value, const QColor& f
                 const QColor& ring) {
   activate(w.window());
   w.command1(0).setFocus();
-  w.host.setProperty(w.control(u"Command1", 0), u"BackColor", Value::int32(value));
+  w.host().setProperty(w.control(u"Command1", 0), u"BackColor", Value::int32(value));
   const QColor shown = firstInnerMark(qtbench::shown(w.command1(0)), face);
   const double ratio = contrastRatio(shown, face);
   std::cout << "focus ring " << describe(shown) << " on " << describe(face) << ": " << ratio
@@ -107,9 +107,9 @@ TEST_F(Keyboard, FocusRingOfAHeldDownButtonIsChosenOnItsPressedFace) {
 // that index: both must name the same control, in tab order.
 TEST_F(Keyboard, EachAccessibleControlIsAtItsIndexInTabOrder) {
   std::vector<std::pair<std::int16_t, QObject*>> tabOrder;
-  for (const host::ControlRef control : w.host.controlsOf(w.form)) {
-    tabOrder.emplace_back(w.host.getProperty(control, u"TabIndex").asInt16(),
-                          w.host.widget(control));
+  for (const host::ControlRef control : w.host().controlsOf(w.form())) {
+    tabOrder.emplace_back(w.host().getProperty(control, u"TabIndex").asInt16(),
+                          w.host().widget(control));
   }
   std::stable_sort(tabOrder.begin(), tabOrder.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -191,7 +191,7 @@ void expectIndicatorsShowPlainly(qtbench::Form1Window& w) {
       SCOPED_TRACE(host::toUtf8(c.name) + "(" + std::to_string(label.index) + ")");
       const host::ControlRef control = w.control(c.name, label.index);
       if (label.foreColor) {
-        w.host.setProperty(control, u"ForeColor", Value::int32(*label.foreColor));
+        w.host().setProperty(control, u"ForeColor", Value::int32(*label.foreColor));
       }
       QWidget& box = w.widget(c.name, label.index);
       const double boundary = boundaryContrast(box, c.element);
@@ -200,7 +200,7 @@ void expectIndicatorsShowPlainly(qtbench::Form1Window& w) {
       EXPECT_GT(contrastRatio(unticked, Qt::black), contrastRatio(unticked, Qt::white))
           << "the unticked indicator is dark: " << describe(unticked);
 
-      w.host.setProperty(control, u"Value", c.ticked);
+      w.host().setProperty(control, u"Value", c.ticked);
       const QImage tickedImage = indicatorInside(box, c.element);
       QColor mark = unticked;
       int strong = 0;
@@ -238,8 +238,8 @@ void expectIndicatorsOnABackColorAloneShowPlainly() {
   qtbench::Form1Window adopted(form1WithoutCode());
   for (const Indicator& c : kIndicators) {
     for (const std::int16_t index : {0, 1}) {
-      adopted.host.setProperty(adopted.control(c.name, index), u"BackColor",
-                               Value::int32(kSkinGround));
+      adopted.host().setProperty(adopted.control(c.name, index), u"BackColor",
+                                 Value::int32(kSkinGround));
     }
   }
   expectIndicatorsShowPlainly(adopted);

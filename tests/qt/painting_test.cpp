@@ -4,8 +4,8 @@
 
 #include <QGuiApplication>
 
+#include "form1_window.h"
 #include "pixels.h"
-#include "ventana.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int brightness(const QColor& colour) {
 class Painting : public ::testing::Test {
  protected:
   void set(host::ControlRef control, const char16_t* member, Value value) {
-    w.host.setProperty(control, member, value);
+    w.host().setProperty(control, member, value);
   }
 
   qtbench::Form1Window w;
@@ -43,7 +43,7 @@ TEST_F(Painting, StandardButtonShowsItsForeColorButNotItsBackColor) {
   const QImage standard = shown(w.command1(2));
   EXPECT_EQ(countNear(standard, kRed, 60), 0);
   EXPECT_GE(countNear(standard, kGreen, 12), 8);
-  EXPECT_EQ(w.host.getProperty(buscar, u"BackColor"), Value::int32(kRedValue));
+  EXPECT_EQ(w.host().getProperty(buscar, u"BackColor"), Value::int32(kRedValue));
 
   set(buscar, u"Style", Value::int16(1));
   const QImage graphical = shown(w.command1(2));
@@ -92,7 +92,7 @@ TEST_F(Painting, ChangeShowsAtTheNextPaintAndRefreshPaintsAtOnce) {
   const QImage pending = shownNow(w.command1(2));
   ASSERT_EQ(describe(dominantColor(pending, inner(pending, 2))), describe(qtbench::kColorBoton))
       << "a change should only schedule a repaint";
-  w.host.callMethod(buscar, u"Refresh", {});
+  w.host().callMethod(buscar, u"Refresh", {});
   const QImage refreshed = shownNow(w.command1(2));
   EXPECT_EQ(describe(dominantColor(refreshed, inner(refreshed, 2))), describe(kRed));
 }
@@ -102,7 +102,7 @@ TEST_F(Painting, FormRefreshPaintsEveryControlAtOnce) {
   const host::ControlRef text = w.control(u"Text1", 0);
   set(guardar, u"BackColor", Value::int32(kRedValue));
   set(text, u"BackColor", Value::int32(kGreenValue));
-  w.host.refresh(w.form);
+  w.host().refresh(w.form());
   const QImage button = shownNow(w.command1(22));
   const QImage box = shownNow(w.widget(u"Text1", 0));
   EXPECT_EQ(describe(dominantColor(button, inner(button, 2))), describe(kRed));

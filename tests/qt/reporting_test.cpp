@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "caption_gate.h"
+#include "form1_window.h"
 #include "pixels.h"
-#include "ventana.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ struct Report {
 class ErrorsReachingTheHost : public ::testing::Test {
  protected:
   void recordReports() {
-    w.host.setErrorReporter(
+    w.host().setErrorReporter(
         [this](host::Event event, host::TextView source, const host::HostError& error) {
           reports.push_back({event, host::Text(source), error.code(), error.what()});
         });

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <vector>
 
+#include "form1_window.h"
 #include "pixels.h"
-#include "ventana.h"
 
 namespace {
 
@@ -151,8 +151,8 @@ TEST(Scale, BevelAndFocusRingLieInWholeBandsAtTheirDistanceFromEveryEdge) {
                {"right", device(g.right() - 8, middle), {1, 0}, false},
                {"bottom", device(g.right() - 8, middle), {0, 1}, false}};
   for (const Look& look : looks()) {
-    w.host.setProperty(w.control(u"Command1", 22), u"Appearance",
-                       host::Value::int16(look.appearance));
+    w.host().setProperty(w.control(u"Command1", 22), u"Appearance",
+                         host::Value::int16(look.appearance));
     guardar.setDown(look.down);
     ASSERT_TRUE(guardar.hasFocus());
     const QImage window = w.window().grab().toImage();

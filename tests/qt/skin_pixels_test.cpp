@@ -1,8 +1,8 @@
 // What the screen shows of Form1 right after load, once the skin is applied.
 #include <gtest/gtest.h>
 
+#include "form1_window.h"
 #include "pixels.h"
-#include "ventana.h"
 
 namespace {
 

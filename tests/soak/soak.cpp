@@ -15,10 +15,8 @@
 #include <optional>
 #include <string>
 
-#include "host/qt/qt_host.h"
+#include "driver/qt/form1_driver.h"
 #include "stderr_capture.h"
-#include "testbench/form1.h"
-#include "testbench/form1_definicion.h"
 #include "testbench/metodos.h"
 
 namespace {
@@ -44,21 +42,17 @@ long residentKiB() {
 
 class Bench {
  public:
-  Bench() : form_(host_.createForm(testbench::DefinicionForm1())) {
-    host_.attachCode(form_, testbench::ProyectoForm1());
-    host_.widget(form_)->show();
-    probar_ = qobject_cast<QAbstractButton*>(host_.widget(host_.control(form_, u"cmdProbar")));
-  }
+  Bench() : form1_(host_) { form1_.window().show(); }
 
   // One press; a press that runs method 9 gets a second one queued first, which its first
   // yield handles. Returns how many presses were made.
   int press() {
     int presses = 1;
     if (lastMethod() == 8) {
-      QMetaObject::invokeMethod(probar_, "click", Qt::QueuedConnection);
+      QMetaObject::invokeMethod(&form1_.probar(), "click", Qt::QueuedConnection);
       ++presses;
     }
-    probar_->click();
+    form1_.pressNext();
     QApplication::processEvents();
     return presses;
   }
@@ -66,7 +60,7 @@ class Bench {
   // The method number that the caption names, checked against its description; 0 before the
   // first press, nothing when the caption is not one that a press writes.
   std::optional<int> captionMethod() const {
-    const std::u16string caption = host_.widget(form_)->windowTitle().toStdU16String();
+    const std::u16string caption = form1_.window().windowTitle().toStdU16String();
     if (caption == u"Form1") return 0;
     for (std::int16_t n = 1; n <= testbench::kUltimoMetodo; ++n) {
       if (caption == u"Prueba " + host::decimal(n) + u": " + testbench::DescripcionMetodo(n)) {
@@ -82,16 +76,15 @@ class Bench {
   // first Command1 button's "Style" after method 9 set it, and method 9 then went on to set it
   // on the last one. Handled after method 9 instead, it would leave "Style" 0 on both.
   bool ranNested() { return style(u"Command1", 3) == 0 && style(u"Command1", 0) == 1; }
-  std::string caption() const { return host_.widget(form_)->windowTitle().toStdString(); }
+  std::string caption() const { return form1_.window().windowTitle().toStdString(); }
 
  private:
   std::int16_t style(host::TextView name, std::int16_t index) {
-    return host_.getProperty(host_.control(form_, name, index), u"Style").asInt16();
+    return host_.getProperty(form1_.control(name, index), u"Style").asInt16();
   }
 
   host::qt::QtHost host_;
-  host::FormRef form_;
-  QAbstractButton* probar_ = nullptr;
+  driver::qt::Form1Driver form1_;
 };
 
 struct Outcome {

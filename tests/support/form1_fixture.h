@@ -7,16 +7,7 @@
 
 #include "host/memory/memory_host.h"
 #include "testbench/form1.h"
-
-namespace testbench {
-
-// Tests' way into Form1's private state. Defined once here, for every test that includes this
-// header; a test must not define it again.
-struct Form1Acceso {
-  static std::int16_t& MetodoActual(Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
+#include "testbench/form1_acceso.h"
 
 namespace support {
 

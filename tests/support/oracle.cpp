@@ -155,7 +155,7 @@ std::vector<Control> controlsOf(const host::FormDefinition& form) {
   std::vector<Control> controls;
   for (const host::ControlDefinition& c : form.controls) {
     std::string target = host::toUtf8(c.name);
-    if (c.index) target += "(" + std::to_string(*c.index) + ")";
+    if (c.index) target.append("(").append(std::to_string(*c.index)).append(")");
     controls.push_back(
         {target, host::toUtf8(c.typeName), host::toUtf8(c.name), c.index, c.left, c.top});
   }
@@ -166,10 +166,10 @@ Oracle::Oracle(Script& script, const host::FormDefinition& form)
     : script_(script), form_(host::toUtf8(form.name)), controls_(controlsOf(form)) {}
 
 void Oracle::compose(Paint paint, Colours& colours) {
-  const Rgb& rgb = kPalette[paint];
+  const host::RgbChannels& rgb = kPalette[paint];
   const std::string line = "rgb " + std::to_string(rgb.red) + " " + std::to_string(rgb.green) +
                            " " + std::to_string(rgb.blue);
-  if (script_.statement({line})) colours[paint] = rgb.value();
+  if (script_.statement({line})) colours[paint] = valueOf(rgb);
 }
 
 void Oracle::forEachControl(const std::function<void(Control*)>& body) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/core/rgb_channels.h"
 #include "host/definition.h"
 
 // The tests' one statement of what the program asks of its host: the skin's palette and type
@@ -34,22 +35,23 @@ namespace support {
 
 using Lines = std::vector<std::string>;
 
+// A colour's value as the host packs its channels: 0x00BBGGRR.
+constexpr std::int32_t valueOf(host::RgbChannels colour) {
+  return colour.red + 256 * colour.green + 65536 * colour.blue;
+}
+
 // The skin's palette, in the order it is composed.
-struct Rgb {
-  int red, green, blue;
-  constexpr std::int32_t value() const { return red + 256 * green + 65536 * blue; }
-};
 enum Paint { kFondo, kBoton, kTextoBoton, kFondoTexto, kTexto, kPaints };
-inline constexpr std::array<Rgb, kPaints> kPalette = {{
+inline constexpr std::array<host::RgbChannels, kPaints> kPalette = {{
     {235, 236, 238},  // kFondo
     {70, 130, 180},   // kBoton
     {255, 255, 255},  // kTextoBoton
     {255, 255, 255},  // kFondoTexto
     {38, 42, 46},     // kTexto
 }};
-inline constexpr std::int32_t kColorFondo = kPalette[kFondo].value();
-inline constexpr std::int32_t kColorBoton = kPalette[kBoton].value();
-inline constexpr std::int32_t kColorTextoBoton = kPalette[kTextoBoton].value();
+inline constexpr std::int32_t kColorFondo = valueOf(kPalette[kFondo]);
+inline constexpr std::int32_t kColorBoton = valueOf(kPalette[kBoton]);
+inline constexpr std::int32_t kColorTextoBoton = valueOf(kPalette[kTextoBoton]);
 
 // A control as the statements see it: how the trace names it ("Command1(3)"), its type name, its
 // "Name" and where it stands (the moves of method 8 change "left").

@@ -4,6 +4,7 @@
 
 #include "host/memory/memory_host.h"
 #include "testbench/form1.h"
+#include "testbench/form1_acceso.h"
 #include "testbench/form1_definicion.h"
 #include "testbench/metodos.h"
 #include "tests/support/form1_fixture.h"

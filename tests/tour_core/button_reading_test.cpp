@@ -6,15 +6,15 @@
 namespace tour {
 namespace {
 
-constexpr Rgb kSteelBlue = rgbOf(70, 130, 180);
-constexpr Rgb kWhite = 0xffffff;
-constexpr Rgb kBlack = 0x000000;
-constexpr Rgb kBlend = 0xa0c0e0;  // glyph edges: text blended into the face
+constexpr RgbHex kSteelBlue = rgbOf(70, 130, 180);
+constexpr RgbHex kWhite = 0xffffff;
+constexpr RgbHex kBlack = 0x000000;
+constexpr RgbHex kBlend = 0xa0c0e0;  // glyph edges: text blended into the face
 
 const Area kButton{10, 5, 70, 35};
 const Area kCaption{28, 17, 52, 23};
 
-void fill(Picture& picture, const Area& area, Rgb colour) {
+void fill(Picture& picture, const Area& area, RgbHex colour) {
   for (int y = area.top; y < area.bottom; ++y) {
     for (int x = area.left; x < area.right; ++x) picture.set(x, y, colour);
   }
@@ -24,7 +24,7 @@ void fill(Picture& picture, const Area& area, Rgb colour) {
 // top and left, dark bottom and right, as a raised 3-D button has it), the face, a dotted focus
 // frame 3 pixels inside, and a caption whose few fully covered glyph pixels are white and the
 // many at their edges blends of white and face.
-Picture buttonPicture(Rgb face, int bevel) {
+Picture buttonPicture(RgbHex face, int bevel) {
   Picture picture(80, 40, 0xf0f0f0);
   fill(picture, kButton, 0x404040);
   fill(picture, {10, 5, 69, 34}, 0xffffff);
@@ -79,7 +79,7 @@ TEST(ButtonReading, PixelsCompareOnlyWithinTheAreaAndNeverAcrossSizes) {
 // Labels from a painter that fills the band, so that a band drawn over the frame's outline shows.
 class BandPainter final : public SheetPainter {
  public:
-  Picture label(const std::string&, int width, int height, Rgb background, Rgb) override {
+  Picture label(const std::string&, int width, int height, RgbHex background, RgbHex) override {
     return Picture(width, height, background);
   }
   Picture scaled(const Picture& picture, int width, int height) override {

@@ -24,9 +24,9 @@ namespace fs = std::filesystem;
 using host::memory::Call;
 using host::memory::Operation;
 
-constexpr Rgb kFormGrey = 0xf0f0f0;  // the form's colour before the skin
-constexpr Rgb kColorFondo = rgbOf(235, 236, 238);
-constexpr Rgb kButtonFace = 0xe1e1e1;
+constexpr RgbHex kFormGrey = 0xf0f0f0;  // the form's colour before the skin
+constexpr RgbHex kColorFondo = rgbOf(235, 236, 238);
+constexpr RgbHex kButtonFace = 0xe1e1e1;
 
 // A control as the test paints it.
 struct Painted {
@@ -34,11 +34,11 @@ struct Painted {
   const char16_t* type;
   const char* className;
   Area area;
-  std::optional<Area> text;  // none: it shows no text
-  std::optional<Rgb> face;   // its own colour; none: the form shows through
+  std::optional<Area> text;    // none: it shows no text
+  std::optional<RgbHex> face;  // its own colour; none: the form shows through
 };
 
-Rgb fromColorValue(host::ColorValue value) {
+RgbHex fromColorValue(host::ColorValue value) {
   return rgbOf(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
 }
 
@@ -90,7 +90,7 @@ class PaintedForm final : public AdoptedForm {
                                                     all.begin())];
   }
 
-  std::optional<Rgb> colour(host::ControlRef control, host::TextView member) const {
+  std::optional<RgbHex> colour(host::ControlRef control, host::TextView member) const {
     const std::optional<host::Value> value = host_.property(control, member);
     if (!value) return std::nullopt;
     return fromColorValue(value->asInt32());
@@ -101,7 +101,7 @@ class PaintedForm final : public AdoptedForm {
                     host_.backColor(form_) ? fromColorValue(*host_.backColor(form_)) : kFormGrey);
     for (const host::ControlRef control : host_.controlsOf(form_)) {
       const Painted& shown = painted(control);
-      std::optional<Rgb> face = colour(control, u"BackColor");
+      std::optional<RgbHex> face = colour(control, u"BackColor");
       if (!face) face = shown.face;
       if (face) {
         for (int y = shown.area.top; y < shown.area.bottom; ++y) {
@@ -109,7 +109,7 @@ class PaintedForm final : public AdoptedForm {
         }
       }
       if (!shown.text) continue;
-      const Rgb ink = colour(control, u"ForeColor").value_or(0);
+      const RgbHex ink = colour(control, u"ForeColor").value_or(0);
       const int row = (shown.text->top + shown.text->bottom) / 2;
       for (int x = shown.text->left + 1; x < shown.text->right - 1; x += 3)
         picture.set(x, row, ink);
@@ -204,7 +204,7 @@ TEST(Forms, APatchIsALeftAloneControlWhoseFaceIsNotTheForms) {
   const struct {
     const char* what;
     std::vector<Painted> controls;
-    Rgb face;
+    RgbHex face;
     bool patch;
   } cases[] = {
       {"a label that shows the form through",
@@ -270,10 +270,11 @@ TEST(Forms, TheCsvHasItsHeaderAndARowPerControlTextlessOnesWithoutTextOrContrast
 }
 
 // A control whose black text (if any) stands on `face` after the skin.
-ControlResult ranked(const char* name, Rgb face, bool text, bool patch = false, int refused = 0) {
+ControlResult ranked(const char* name, RgbHex face, bool text, bool patch = false,
+                     int refused = 0) {
   ControlResult control;
   control.name = name;
-  control.after = {face, text ? std::optional<Rgb>(0) : std::nullopt};
+  control.after = {face, text ? std::optional<RgbHex>(0) : std::nullopt};
   control.patch = patch;
   control.refused.assign(static_cast<std::size_t>(refused), "BackColor");
   return control;
@@ -345,7 +346,7 @@ class FakeTourHost final : public TourHost {
 
 class FlatPainter final : public SheetPainter {
  public:
-  Picture label(const std::string&, int width, int height, Rgb background, Rgb) override {
+  Picture label(const std::string&, int width, int height, RgbHex background, RgbHex) override {
     return Picture(width, height, background);
   }
   Picture scaled(const Picture&, int width, int height) override { return Picture(width, height); }

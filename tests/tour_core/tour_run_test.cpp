@@ -18,13 +18,13 @@ const Area kCaption{28, 17, 52, 23};
 
 // What the test window shows and what its watch says.
 struct Scene {
-  Rgb face = 0;
-  Rgb text = 0;  // the caption's glyphs
-  Area caption;  // where the button says its caption is drawn
+  RgbHex face = 0;
+  RgbHex text = 0;  // the caption's glyphs
+  Area caption;     // where the button says its caption is drawn
   std::optional<std::string> disturbance;
 };
 
-Scene showing(Rgb face, Rgb text, Area caption = kCaption) {
+Scene showing(RgbHex face, RgbHex text, Area caption = kCaption) {
   Scene scene;
   scene.face = face;
   scene.text = text;
@@ -117,8 +117,8 @@ std::string csvFields(const std::vector<CaseVerdict>& verdicts) {
 // Text a person cannot see measures 1.00:1, whatever the face; a contrast that prints as 4.50 is
 // readable, as 4.50 is.
 TEST(TourRun, JudgesEachButtonByTheContrastItPrints) {
-  constexpr Rgb kSteelBlue = rgbOf(70, 130, 180);
-  constexpr Rgb kJustUnder = rgbOf(70, 119, 193);  // white on it: 4.4976:1
+  constexpr RgbHex kSteelBlue = rgbOf(70, 130, 180);
+  constexpr RgbHex kJustUnder = rgbOf(70, 119, 193);  // white on it: 4.4976:1
   const struct {
     const char* what;
     Scene scene;

@@ -8,10 +8,11 @@
 namespace tour {
 namespace {
 
-constexpr Rgb kSteelBlue = rgbOf(70, 130, 180);
-constexpr Rgb kGrey = rgbOf(240, 240, 240);
+constexpr RgbHex kSteelBlue = rgbOf(70, 130, 180);
+constexpr RgbHex kGrey = rgbOf(240, 240, 240);
 
-ButtonVerdict button(int index, Rgb face, Rgb text, double contrast, bool atOnce, bool unchanged) {
+ButtonVerdict button(int index, RgbHex face, RgbHex text, double contrast, bool atOnce,
+                     bool unchanged) {
   return {"Command1(" + std::to_string(index) + ")", face, text, contrast, atOnce, unchanged};
 }
 

@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "host/text.h"
 #include "host/win32/windows_api.h"
-#include "tour/win32/form_window.h"
+#include "tour/win32/win32_form_window.h"
 
 namespace tour::win32 {
 namespace {
@@ -44,7 +45,7 @@ void bringToFront(FormWindow& form, HWND window) {
 }
 
 TEST(TourWindow, WatchNotesAnotherWindowHoldingOrTakingTheForeground) {
-  const auto window = loadForm1(ControlLook::Classic, {});
+  const auto window = std::make_unique<Win32FormWindow>(ControlLook::Classic, nullptr);
   const HWND form = GetForegroundWindow();
   const OtherWindow other;
   const struct {
@@ -109,7 +110,7 @@ bool inputQueued() {
 // Space on the focused PROBAR, or a click on it, would press it: a method of its own would run and
 // change the title and the buttons. Input waiting when a method yields is taken by the yield.
 TEST(TourWindow, KeysAndClicksNeverReachForm1) {
-  const auto window = loadForm1(ControlLook::Classic, {});
+  const auto window = std::make_unique<Win32FormWindow>(ControlLook::Classic, nullptr);
   const HWND form = GetForegroundWindow();
   const Area probar = window->areaOf(controlNamed(*window, u"cmdProbar"));
   POINT centre{(probar.left + probar.right) / 2, (probar.top + probar.bottom) / 2};

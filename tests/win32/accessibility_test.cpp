@@ -99,10 +99,10 @@ TEST(Win32Accessibility, NamesAndDescribesEveryControl) {
        child = GetWindow(child, GW_HWNDNEXT)) {
     EXPECT_FALSE(Accessible(child).name().empty());
   }
-  form1.host.setProperty(form1.control(u"Command1", 22), u"Caption",
-                         host::Value::text(u"&Guardar && salir"));
+  form1.host().setProperty(form1.control(u"Command1", 22), u"Caption",
+                           host::Value::text(u"&Guardar && salir"));
   EXPECT_EQ(Accessible(form1.child(u"Command1", 22)).name(), L"Guardar & salir");
-  form1.host.setProperty(form1.control(u"Check1", 0), u"Visible", host::Value::boolean(false));
+  form1.host().setProperty(form1.control(u"Check1", 0), u"Visible", host::Value::boolean(false));
   EXPECT_EQ(Accessible(form1.child(u"Check1", 0)).state() &
                 (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_FOCUSABLE),
             STATE_SYSTEM_INVISIBLE);
@@ -173,7 +173,7 @@ bool isChecked(HWND control) {
 TEST(Win32Accessibility, AnswersEveryTypeInEveryState) {
   const Apartment apartment;
   Form1Window form1;
-  auto& host = form1.host;
+  auto& host = form1.host();
   const HWND elsewhere = form1.child(u"Text1", 0);
   for (const TypeCase& type : kTypes) {
     const host::ControlRef control = form1.control(type.name, type.index);
@@ -210,13 +210,13 @@ TEST(Win32Accessibility, AnswersEveryTypeInEveryState) {
       EXPECT_EQ(object.value(), type.value);
       EXPECT_EQ(object.defaultAction(), state.checked ? type.checkedAction : type.action);
 
-      const std::string title = form1.caption();
+      const std::string title = form1.title();
       const bool acts = state.enabled && type.effect != Effect::None;
       EXPECT_EQ(object.doDefaultAction() == S_OK, acts);
-      form1.pump();
+      form1.settle();
       const bool checkedAfter =
           type.effect == Effect::Checks || (type.effect == Effect::Toggles && !state.checked);
-      EXPECT_EQ(form1.caption() != title, acts && type.effect == Effect::RunsTheNextMethod);
+      EXPECT_EQ(form1.title() != title, acts && type.effect == Effect::RunsTheNextMethod);
       EXPECT_EQ(isChecked(window), acts ? checkedAfter : state.checked);
     }
   }

@@ -9,7 +9,8 @@
 #include <string>
 
 #include "host/error.h"
-#include "tests/win32/form1_window.h"
+#include "host/win32/win32_host.h"
+#include "tests/win32/capture.h"
 
 namespace winbench {
 namespace {

@@ -10,7 +10,7 @@ namespace {
 constexpr std::int16_t kCommand1[] = {3, 2, 1, 4, 22, 0};
 
 std::int16_t styleOf(Form1Window& form1, std::int16_t index) {
-  return form1.host.getProperty(form1.control(u"Command1", index), u"Style").asInt16();
+  return form1.host().getProperty(form1.control(u"Command1", index), u"Style").asInt16();
 }
 
 // Presses of "PROBAR" with real mouse input (SendInput at the button's centre): each runs the
@@ -21,12 +21,12 @@ TEST(Win32Cycle, RunsTheNextMethodOnEachPressOfProbar) {
   for (int method = 1; method <= 10; ++method) {
     form1.click(probar);
     const std::string& wanted = support::kCaptions[static_cast<std::size_t>(method - 1)];
-    ASSERT_TRUE(form1.pumpUntil([&] { return form1.caption() == wanted; }))
-        << "press " << method << " left " << form1.caption();
+    ASSERT_TRUE(form1.waitFor([&] { return form1.title() == wanted; }))
+        << "press " << method << " left " << form1.title();
   }
   form1.click(form1.child(u"Command1", 0));
-  form1.pumpUntil([&] { return GetFocus() == form1.child(u"Command1", 0); });
-  EXPECT_EQ(form1.caption(), support::kCaptions[9]);
+  form1.waitFor([&] { return GetFocus() == form1.child(u"Command1", 0); });
+  EXPECT_EQ(form1.title(), support::kCaptions[9]);
   for (const std::int16_t index : kCommand1) EXPECT_EQ(styleOf(form1, index), 0);
 }
 
@@ -39,11 +39,11 @@ TEST(Win32Cycle, RunsAPressQueuedDuringMethodNineNestedInsideIt) {
   for (int method = 1; method <= 8; ++method) {
     form1.click(probar);
     const std::string& wanted = support::kCaptions[static_cast<std::size_t>(method - 1)];
-    ASSERT_TRUE(form1.pumpUntil([&] { return form1.caption() == wanted; }));
+    ASSERT_TRUE(form1.waitFor([&] { return form1.title() == wanted; }));
   }
   form1.click(probar, 2);
-  ASSERT_TRUE(form1.pumpUntil([&] { return form1.caption() == support::kCaptions[9]; }));
-  form1.pump();
+  ASSERT_TRUE(form1.waitFor([&] { return form1.title() == support::kCaptions[9]; }));
+  form1.settle();
   EXPECT_EQ(styleOf(form1, kCommand1[0]), 0);
   for (std::size_t i = 1; i < std::size(kCommand1); ++i) {
     EXPECT_EQ(styleOf(form1, kCommand1[i]), 1) << "Command1(" << kCommand1[i] << ")";
@@ -60,17 +60,17 @@ TEST(Win32Cycle, TakesTheKeyboardDuringMethodNinesYields) {
   for (int method = 1; method <= 8; ++method) {
     form1.click(probar);
     const std::string& wanted = support::kCaptions[static_cast<std::size_t>(method - 1)];
-    ASSERT_TRUE(form1.pumpUntil([&] { return form1.caption() == wanted; }));
+    ASSERT_TRUE(form1.waitFor([&] { return form1.title() == wanted; }));
   }
   ASSERT_EQ(GetFocus(), probar);
   form1.key(VK_SPACE);
   form1.key(VK_TAB, true);
   form1.key(VK_SPACE);
-  ASSERT_TRUE(form1.pumpUntil([&] { return form1.caption() == support::kCaptions[8]; }))
-      << form1.caption();
-  EXPECT_TRUE(form1.pumpUntil([&] { return SendMessageW(check, BM_GETCHECK, 0, 0) != 0; }));
+  ASSERT_TRUE(form1.waitFor([&] { return form1.title() == support::kCaptions[8]; }))
+      << form1.title();
+  EXPECT_TRUE(form1.waitFor([&] { return SendMessageW(check, BM_GETCHECK, 0, 0) != 0; }));
   EXPECT_EQ(GetFocus(), check);
-  EXPECT_EQ(form1.caption(), support::kCaptions[8]);
+  EXPECT_EQ(form1.title(), support::kCaptions[8]);
   for (const std::int16_t index : kCommand1) EXPECT_EQ(styleOf(form1, index), 1);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "host/core/contrast.h"
+#include "tests/win32/capture.h"
 #include "tests/win32/form1_window.h"
 
 namespace winbench {
@@ -21,10 +22,10 @@ class Win32Painting : public ::testing::Test {
  protected:
   void set(std::u16string_view name, std::optional<std::int16_t> index, std::u16string_view member,
            const Value& value) {
-    form1.host.setProperty(form1.control(name, index), member, value);
+    form1.host().setProperty(form1.control(name, index), member, value);
   }
   void refresh(std::u16string_view name, std::optional<std::int16_t> index) {
-    form1.host.callMethod(form1.control(name, index), u"Refresh", {});
+    form1.host().callMethod(form1.control(name, index), u"Refresh", {});
   }
   RECT place(std::u16string_view name, std::optional<std::int16_t> index) const {
     return form1.placeOf(form1.child(name, index));
@@ -82,7 +83,7 @@ TEST_F(Win32Painting, LeavesAStandardButtonsFaceToThePlatform) {
   const Capture shown(form1.window());
   EXPECT_EQ(shown.at(20, 5), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(shown.count(place(u"Command1", 2), RGB(255, 0, 0)), 0);
-  EXPECT_EQ(form1.host.getProperty(form1.control(u"Command1", 2), u"BackColor"),
+  EXPECT_EQ(form1.host().getProperty(form1.control(u"Command1", 2), u"BackColor"),
             Value::int32(RGB(255, 0, 0)));
 }
 
@@ -95,7 +96,7 @@ TEST_F(Win32Painting, ColoursTextBoxesCheckBoxesAndOptionButtons) {
   }
   set(u"Text1", 1, u"BackColor", Value::int32(kGreen));
   set(u"Text1", 1, u"ForeColor", Value::int32(kRed));
-  form1.host.refresh(form1.form);
+  form1.host().refresh(form1.form());
   const Capture shown(form1.window());
   for (const auto& [name, index] : {std::pair{u"Text1", 0}, {u"Check1", 0}, {u"Option1", 1}}) {
     SCOPED_TRACE(host::toUtf8(name));

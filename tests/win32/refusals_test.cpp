@@ -29,7 +29,7 @@ ErrorCode refusalOf(Operation operation) {
 // nothing. Each refusal is told to the observer (the tour counts them).
 TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
   Form1Window form1;
-  auto& host = form1.host;
+  auto& host = form1.host();
   int observed = 0;
   host.setRefusalObserver([&](const HostError&) { ++observed; });
   const host::ControlRef aceptar = form1.control(u"Command1", 0);
@@ -53,7 +53,7 @@ TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
           << host::toUtf8(colour) << " " << std::hex << unknown;
     }
     EXPECT_EQ(
-        refusalOf([&] { host.setBackColor(form1.form, static_cast<host::ColorValue>(unknown)); }),
+        refusalOf([&] { host.setBackColor(form1.form(), static_cast<host::ColorValue>(unknown)); }),
         ErrorCode::InvalidValue);
   }
   EXPECT_EQ(observed, 6 + 3 * 3);  // every refusal above, each told once
@@ -66,7 +66,7 @@ TEST(Win32Refusals, RefuseUnknownReadOnlyMismatchedAndUnknownSystemColours) {
 
 TEST(Win32Refusals, TellTheObserverOfEachRefusal) {
   Form1Window form1;
-  support::expectEachRefusalObserved(form1.host, form1.control(u"Command1", 0));
+  support::expectEachRefusalObserved(form1.host(), form1.control(u"Command1", 0));
 }
 
 // A click handler that fails on its first run.
@@ -124,7 +124,7 @@ TEST(Win32Errors, ReportAnErrorThatReachesTheHostAndKeepTheWindowUsable) {
   SetStdHandle(STD_ERROR_HANDLE, writing);
   void* watcher = AddVectoredExceptionHandler(1, catchDebugOutput);
   form1.click(form1.child(u"cmdProbar"));
-  const bool ran = form1.pumpUntil([&] { return runs == 1; });
+  const bool ran = form1.waitFor([&] { return runs == 1; });
   RemoveVectoredExceptionHandler(watcher);
   SetStdHandle(STD_ERROR_HANDLE, standardError);
   CloseHandle(writing);
@@ -136,7 +136,7 @@ TEST(Win32Errors, ReportAnErrorThatReachesTheHostAndKeepTheWindowUsable) {
   EXPECT_NE(report.find(line), std::string::npos) << report;
   EXPECT_NE(debugOutput.find(line), std::string::npos) << debugOutput;
   form1.click(form1.child(u"cmdProbar"));
-  EXPECT_TRUE(form1.pumpUntil([&] { return runs == 2; }));
+  EXPECT_TRUE(form1.waitFor([&] { return runs == 2; }));
   EXPECT_TRUE(IsWindowVisible(form1.window()));
 }
 

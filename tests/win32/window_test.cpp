@@ -56,7 +56,7 @@ TEST(Win32Window, IsATopLevelWindowOfItsOwnClassWithA512By339ClientArea) {
   GetClientRect(form1.window(), &client);
   EXPECT_EQ(client.right, 512);
   EXPECT_EQ(client.bottom, 339);
-  EXPECT_EQ(form1.caption(), "Form1");
+  EXPECT_EQ(form1.title(), "Form1");
 }
 
 // The children in window order are the controls in tab order, each of the right class and
@@ -96,14 +96,14 @@ TEST(Win32Window, TakesTheKeyboardInTabOrderFromTabPositionZero) {
     const Expected& next = kInTabOrder[step % std::size(kInTabOrder)];
     form1.key(VK_TAB);
     const HWND wanted = form1.child(next.name, next.index);
-    EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == wanted; })) << "Tab " << step;
+    EXPECT_TRUE(form1.waitFor([&] { return GetFocus() == wanted; })) << "Tab " << step;
   }
   form1.key(VK_TAB, true);
-  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == form1.child(u"cmdProbar"); }));
+  EXPECT_TRUE(form1.waitFor([&] { return GetFocus() == form1.child(u"cmdProbar"); }));
   const HWND first = form1.child(u"Option1", 0), second = form1.child(u"Option1", 1);
   SetFocus(first);
   form1.key(VK_DOWN);
-  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == second; }));
+  EXPECT_TRUE(form1.waitFor([&] { return GetFocus() == second; }));
   EXPECT_EQ(SendMessageW(second, BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
@@ -112,7 +112,7 @@ TEST(Win32Window, TakesTheKeyboardInTabOrderFromTabPositionZero) {
 // sequence, and choosing an option button clears the other one of its group.
 TEST(Win32Window, FollowsTheProgramsChangesToFocusTabOrderAndOptions) {
   Form1Window form1;
-  auto& host = form1.host;
+  auto& host = form1.host();
   ASSERT_EQ(GetFocus(), form1.child(u"Command1", 0));
   host.setProperty(form1.control(u"Command1", 0), u"Enabled", host::Value::boolean(false));
   EXPECT_EQ(GetFocus(), form1.child(u"Command1", 22)) << "tab position 1, not the last one";
@@ -121,10 +121,10 @@ TEST(Win32Window, FollowsTheProgramsChangesToFocusTabOrderAndOptions) {
   host.setProperty(form1.control(u"Text1", 0), u"TabIndex", host::Value::int16(20));
   SetFocus(form1.child(u"Command1", 3));
   form1.key(VK_TAB);
-  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == form1.child(u"Text1", 1); }));
+  EXPECT_TRUE(form1.waitFor([&] { return GetFocus() == form1.child(u"Text1", 1); }));
   SetFocus(form1.child(u"cmdProbar"));
   form1.key(VK_TAB);
-  EXPECT_TRUE(form1.pumpUntil([&] { return GetFocus() == form1.child(u"Text1", 0); }));
+  EXPECT_TRUE(form1.waitFor([&] { return GetFocus() == form1.child(u"Text1", 0); }));
 
   for (const std::int16_t chosen : {0, 1, 0}) {
     host.setProperty(form1.control(u"Option1", chosen), u"Value", host::Value::boolean(true));
@@ -144,10 +144,10 @@ TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {
   ASSERT_EQ(GetFocus(), aceptar);
   const RECT before = form1.placeOf(aceptar);
   for (const std::int16_t style : {0, 1}) {
-    form1.host.setProperty(form1.control(u"Command1", 0), u"Style", host::Value::int16(style));
-    form1.pump();
+    form1.host().setProperty(form1.control(u"Command1", 0), u"Style", host::Value::int16(style));
+    form1.settle();
     EXPECT_EQ(styleOf(aceptar) & BS_TYPEMASK, style == 1 ? BS_OWNERDRAW : BS_PUSHBUTTON);
-    EXPECT_EQ(form1.host.getProperty(form1.control(u"Command1", 0), u"Caption"),
+    EXPECT_EQ(form1.host().getProperty(form1.control(u"Command1", 0), u"Caption"),
               host::Value::text(u"Aceptar"));
     const RECT after = form1.placeOf(aceptar);
     EXPECT_TRUE(EqualRect(&before, &after));
@@ -162,20 +162,20 @@ TEST(Win32Window, KeepsAButtonsCaptionPlaceOrderStateAndFocusAcrossStyles) {
 TEST(Win32Window, SelectsTheWordUnderADoubleClickInATextBox) {
   Form1Window form1;
   const HWND text = form1.child(u"Text1", 0);
-  form1.host.setProperty(form1.control(u"Text1", 0), u"Text", host::Value::text(u"uno dos tres"));
+  form1.host().setProperty(form1.control(u"Text1", 0), u"Text", host::Value::text(u"uno dos tres"));
   const LRESULT letterO = SendMessageW(text, EM_POSFROMCHAR, 5, 0);  // within "dos"
   RECT client{};
   GetClientRect(text, &client);
   form1.click(text, 2, POINT{LOWORD(letterO) + 1, client.bottom / 2});
   DWORD start = 0, end = 0;
-  EXPECT_TRUE(form1.pumpUntil([&] {
+  EXPECT_TRUE(form1.waitFor([&] {
     SendMessageW(text, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     return start != end;
   })) << "the caret stands at "
       << start;
   EXPECT_EQ(start, 4u);
   EXPECT_TRUE(end == 7 || end == 8) << "not \"dos\", with or without the space after it: " << end;
-  EXPECT_EQ(form1.caption(), "Form1");
+  EXPECT_EQ(form1.title(), "Form1");
 }
 
 SIZE iconSize(HICON icon) {
@@ -250,7 +250,7 @@ TEST(Win32Dpi, PlacesAndSizesTheFormAndItsControlsAtTheScreensDotsPerInch) {
     SCOPED_TRACE(host::toUtf8(control.name) + std::to_string(control.index.value_or(-1)));
     const auto twips = [&](std::u16string_view member) {
       return pixelsAt(dpi,
-                      form1.host.getProperty(form1.control(control.name, control.index), member));
+                      form1.host().getProperty(form1.control(control.name, control.index), member));
     };
     const RECT place = form1.placeOf(form1.child(control.name, control.index));
     EXPECT_EQ(place.left, twips(u"Left"));

@@ -14,11 +14,11 @@ namespace {
 // Pixels near the edge of a button belong to its border, bevel or focus frame.
 constexpr int kBorder = 4;
 
-host::RgbChannels channels(Rgb colour) {
+host::RgbChannels channels(RgbHex colour) {
   return {redOf(colour), greenOf(colour), blueOf(colour)};
 }
 
-double distance(Rgb a, Rgb b) {
+double distance(RgbHex a, RgbHex b) {
   const double red = redOf(a) - redOf(b);
   const double green = greenOf(a) - greenOf(b);
   const double blue = blueOf(a) - blueOf(b);
@@ -27,10 +27,10 @@ double distance(Rgb a, Rgb b) {
 
 // The commonest colour of a row; of equally common ones the smallest value, so that ties are
 // stable.
-Rgb commonestInRow(const Picture& picture, const Area& inside, int y) {
-  std::map<Rgb, int> counts;
+RgbHex commonestInRow(const Picture& picture, const Area& inside, int y) {
+  std::map<RgbHex, int> counts;
   for (int x = inside.left; x < inside.right; ++x) ++counts[picture.at(x, y)];
-  Rgb best = 0;
+  RgbHex best = 0;
   int most = -1;
   for (const auto& [colour, count] : counts) {
     if (count > most) best = colour, most = count;
@@ -46,9 +46,9 @@ bool inAny(const std::vector<Area>& areas, int x, int y) {
 // The middle pixel by luminance: the face itself where it is flat, whatever a focus frame adds,
 // and the middle shade where the look shades it. The caption's pixels, and those of the controls
 // on it, count only where nothing else is left.
-Rgb middleColour(const Picture& picture, const Area& inside, const Area& caption,
-                 const std::vector<Area>& covered) {
-  std::vector<std::pair<double, Rgb>> pixels;
+RgbHex middleColour(const Picture& picture, const Area& inside, const Area& caption,
+                    const std::vector<Area>& covered) {
+  std::vector<std::pair<double, RgbHex>> pixels;
   const auto gather = [&](bool all) {
     for (int y = inside.top; y < inside.bottom; ++y) {
       for (int x = inside.left; x < inside.right; ++x) {
@@ -68,13 +68,13 @@ Rgb middleColour(const Picture& picture, const Area& inside, const Area& caption
 // The colour that stands out most from the face of its own row: a look may shade the face from
 // top to bottom, so each row of the caption is compared with the commonest colour of that row
 // across the inside of the button. Of equally distant colours the smallest value, for stability.
-Rgb standsOutMost(const Picture& picture, const Area& inside, const Area& caption) {
-  Rgb best = 0;
+RgbHex standsOutMost(const Picture& picture, const Area& inside, const Area& caption) {
+  RgbHex best = 0;
   double farthest = -1;
   for (int y = caption.top; y < caption.bottom; ++y) {
-    const Rgb face = commonestInRow(picture, inside, y);
+    const RgbHex face = commonestInRow(picture, inside, y);
     for (int x = caption.left; x < caption.right; ++x) {
-      const Rgb pixel = picture.at(x, y);
+      const RgbHex pixel = picture.at(x, y);
       const double away = distance(pixel, face);
       if (away > farthest || (away == farthest && pixel < best)) {
         best = pixel;
@@ -94,13 +94,13 @@ ButtonColours measureButton(const Picture& window, const Area& button, const Are
 ButtonColours measureControl(const Picture& window, const Area& control, const Area& text,
                              const std::vector<Area>& covered) {
   const Area inside = control.grown(-kBorder).intersected(window.bounds());
-  const Rgb face = middleColour(window, inside, text, covered);
+  const RgbHex face = middleColour(window, inside, text, covered);
   const Area caption = text.intersected(inside);
   if (caption.empty()) return {face, face};
   return {face, standsOutMost(window, inside, caption)};
 }
 
-double contrastRatio(Rgb first, Rgb second) {
+double contrastRatio(RgbHex first, RgbHex second) {
   return host::contrast(channels(first), channels(second));
 }
 

@@ -8,8 +8,8 @@ namespace tour {
 
 // The two colours a person reads off a button: the face, and the text drawn on it.
 struct ButtonColours {
-  Rgb face = 0;
-  Rgb text = 0;
+  RgbHex face = 0;
+  RgbHex text = 0;
 };
 
 // Reads a button's colours from a picture of its window. `button` is the button's rectangle and
@@ -28,7 +28,7 @@ ButtonColours measureControl(const Picture& window, const Area& control, const A
                              const std::vector<Area>& covered);
 
 // The contrast ratio of two colours by the WCAG formula, from 1 (same luminance) to 21.
-double contrastRatio(Rgb first, Rgb second);
+double contrastRatio(RgbHex first, RgbHex second);
 
 // Text at least this much brighter or darker than its background is readable at any size.
 inline constexpr double kReadableContrast = 4.5;

@@ -6,9 +6,9 @@
 namespace tour {
 namespace {
 
-constexpr Rgb kBackground = rgbOf(244, 244, 244);
-constexpr Rgb kOutline = rgbOf(160, 160, 160);
-constexpr Rgb kLabel = rgbOf(32, 32, 32);
+constexpr RgbHex kBackground = rgbOf(244, 244, 244);
+constexpr RgbHex kOutline = rgbOf(160, 160, 160);
+constexpr RgbHex kLabel = rgbOf(32, 32, 32);
 
 int scaledLength(int length, double scale) {
   return static_cast<int>(std::lround(length * scale));

@@ -42,14 +42,14 @@ class Writer {
     number(static_cast<std::uint32_t>(values.size()));
     for (const std::string& value : values) text(value);
   }
-  void colour(const std::optional<Rgb>& value) {
+  void colour(const std::optional<RgbHex>& value) {
     flag(value.has_value());
     if (value) number(*value);
   }
   void picture(const Picture& value) {
     number(static_cast<std::uint32_t>(value.width()));
     number(static_cast<std::uint32_t>(value.height()));
-    const std::vector<Rgb>& pixels = value.pixels();
+    const std::vector<RgbHex>& pixels = value.pixels();
     for (std::size_t at = 0; at < pixels.size();) {
       std::size_t end = at + 1;
       while (end < pixels.size() && pixels[end] == pixels[at]) ++end;
@@ -105,7 +105,7 @@ class Reader {
     for (std::string& value : values) value = text();
     return values;
   }
-  std::optional<Rgb> colour() {
+  std::optional<RgbHex> colour() {
     if (!flag()) return std::nullopt;
     return number();
   }
@@ -121,7 +121,7 @@ class Reader {
     const std::size_t size = std::size_t{width} * height;
     while (ok_ && at < size) {
       const std::uint32_t run = number();
-      const Rgb pixel = number();
+      const RgbHex pixel = number();
       if (run == 0 || run > size - at || pixel > 0xffffffu) return fail(), Picture();
       for (const std::size_t end = at + run; at < end; ++at) {
         value.set(static_cast<int>(at % width), static_cast<int>(at / width), pixel);

@@ -12,8 +12,8 @@ namespace tour {
 // A control's colours as read off the window's pixels: its face, and the text it shows (none
 // where it shows no text).
 struct Reading {
-  Rgb face = 0;
-  std::optional<Rgb> text;
+  RgbHex face = 0;
+  std::optional<RgbHex> text;
 
   // The text's contrast on the face as the reports give it; none without text.
   std::optional<double> contrast() const;
@@ -55,8 +55,8 @@ struct FormResult {
   FormOutcome outcome = FormOutcome::Skinned;
   std::string reason;  // one line, for every outcome but Skinned
   // The form's own colour, read off its pixels: none where controls cover all of it.
-  std::optional<Rgb> backgroundBefore;
-  std::optional<Rgb> backgroundAfter;
+  std::optional<RgbHex> backgroundBefore;
+  std::optional<RgbHex> backgroundAfter;
   std::vector<std::string> formCalls;  // the skin's calls on the form itself that the host took
   std::vector<std::string> formRefused;
   std::vector<ControlResult> controls;  // in the host's order

@@ -71,7 +71,7 @@ std::string row(const std::vector<std::string>& cells) {
   return "| " + joined(cells, " | ") + " |\n";
 }
 
-std::string backgroundWords(const std::optional<Rgb>& colour) {
+std::string backgroundWords(const std::optional<RgbHex>& colour) {
   return colour ? hexColour(*colour) : "hidden by its controls";
 }
 

@@ -54,7 +54,7 @@ std::string typeNameOf(host::FormsHost& host, host::ControlRef control) {
 
 // The commonest colour of the picture outside every control; of equally common ones the
 // smallest value. None where the controls cover the whole form.
-std::optional<Rgb> formBackground(const Picture& picture, const std::vector<Place>& places) {
+std::optional<RgbHex> formBackground(const Picture& picture, const std::vector<Place>& places) {
   std::vector<bool> covered(picture.pixels().size(), false);
   for (const Place& place : places) {
     const Area area = place.area.grown(kClearance).intersected(picture.bounds());
@@ -65,11 +65,11 @@ std::optional<Rgb> formBackground(const Picture& picture, const std::vector<Plac
       }
     }
   }
-  std::map<Rgb, int> counts;
+  std::map<RgbHex, int> counts;
   for (std::size_t at = 0; at < covered.size(); ++at) {
     if (!covered[at]) ++counts[picture.pixels()[at]];
   }
-  std::optional<Rgb> best;
+  std::optional<RgbHex> best;
   int most = 0;
   for (const auto& [colour, count] : counts) {
     if (count > most) best = colour, most = count;

@@ -16,7 +16,7 @@ Area Area::united(const Area& other) const {
           std::max(bottom, other.bottom)};
 }
 
-Picture::Picture(int width, int height, Rgb fill)
+Picture::Picture(int width, int height, RgbHex fill)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), fill) {}
@@ -42,7 +42,7 @@ void Picture::paste(const Picture& picture, int x, int y) {
   }
 }
 
-void Picture::outline(const Area& area, Rgb colour) {
+void Picture::outline(const Area& area, RgbHex colour) {
   const Area ring = area.grown(1);
   const auto plot = [&](int x, int y) {
     if (bounds().contains(x, y)) set(x, y, colour);

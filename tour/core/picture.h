@@ -6,20 +6,20 @@
 namespace tour {
 
 // A colour as 0xRRGGBB.
-using Rgb = std::uint32_t;
+using RgbHex = std::uint32_t;
 
-inline constexpr int redOf(Rgb colour) {
+inline constexpr int redOf(RgbHex colour) {
   return static_cast<int>((colour >> 16) & 0xffu);
 }
-inline constexpr int greenOf(Rgb colour) {
+inline constexpr int greenOf(RgbHex colour) {
   return static_cast<int>((colour >> 8) & 0xffu);
 }
-inline constexpr int blueOf(Rgb colour) {
+inline constexpr int blueOf(RgbHex colour) {
   return static_cast<int>(colour & 0xffu);
 }
-inline constexpr Rgb rgbOf(int red, int green, int blue) {
-  return (static_cast<Rgb>(red & 0xff) << 16) | (static_cast<Rgb>(green & 0xff) << 8) |
-         static_cast<Rgb>(blue & 0xff);
+inline constexpr RgbHex rgbOf(int red, int green, int blue) {
+  return (static_cast<RgbHex>(red & 0xff) << 16) | (static_cast<RgbHex>(green & 0xff) << 8) |
+         static_cast<RgbHex>(blue & 0xff);
 }
 
 // A rectangle of pixels; right and bottom are exclusive.
@@ -42,23 +42,23 @@ struct Area {
 class Picture {
  public:
   Picture() = default;
-  Picture(int width, int height, Rgb fill = 0);
+  Picture(int width, int height, RgbHex fill = 0);
 
   int width() const { return width_; }
   int height() const { return height_; }
   bool empty() const { return width_ <= 0 || height_ <= 0; }
   Area bounds() const { return {0, 0, width_, height_}; }
 
-  Rgb at(int x, int y) const { return pixels_[index(x, y)]; }
-  void set(int x, int y, Rgb colour) { pixels_[index(x, y)] = colour; }
-  const std::vector<Rgb>& pixels() const { return pixels_; }
+  RgbHex at(int x, int y) const { return pixels_[index(x, y)]; }
+  void set(int x, int y, RgbHex colour) { pixels_[index(x, y)] = colour; }
+  const std::vector<RgbHex>& pixels() const { return pixels_; }
 
   // The pixels of `area`, clipped to the picture.
   Picture copy(const Area& area) const;
   // Draws `picture` with its top left corner at (x, y), clipped to this picture.
   void paste(const Picture& picture, int x, int y);
   // A one-pixel outline just outside `area`.
-  void outline(const Area& area, Rgb colour);
+  void outline(const Area& area, RgbHex colour);
   // Whether both pictures, of one size, hold the same pixels in `area` (clipped to them).
   bool samePixels(const Picture& other, const Area& area) const;
   // How many pixels differ; pictures of different sizes differ everywhere.
@@ -74,7 +74,7 @@ class Picture {
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<Rgb> pixels_;
+  std::vector<RgbHex> pixels_;
 };
 
 }  // namespace tour

@@ -27,7 +27,7 @@ std::string encodePng(const Picture& picture) {
   if (picture.empty()) return {};
   std::vector<unsigned char> rows;
   rows.reserve(picture.pixels().size() * kChannels);
-  for (const Rgb pixel : picture.pixels()) {
+  for (const RgbHex pixel : picture.pixels()) {
     rows.push_back(static_cast<unsigned char>(redOf(pixel)));
     rows.push_back(static_cast<unsigned char>(greenOf(pixel)));
     rows.push_back(static_cast<unsigned char>(blueOf(pixel)));

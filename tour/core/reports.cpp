@@ -31,15 +31,15 @@ const CaseVerdict* find(const std::vector<CaseVerdict>& verdicts, const std::str
 }
 
 // The faces of the standard look: what method 10 leaves, from the standard start.
-std::set<Rgb> standardFaces(const std::vector<CaseVerdict>& verdicts, const std::string& style) {
-  std::set<Rgb> faces;
+std::set<RgbHex> standardFaces(const std::vector<CaseVerdict>& verdicts, const std::string& style) {
+  std::set<RgbHex> faces;
   if (const CaseVerdict* reset = find(verdicts, style, Start::Standard, kMethods)) {
     for (const ButtonVerdict& button : reset->buttons) faces.insert(button.face);
   }
   return faces;
 }
 
-std::string faceWords(const ButtonVerdict& button, const std::set<Rgb>& standard) {
+std::string faceWords(const ButtonVerdict& button, const std::set<RgbHex>& standard) {
   if (button.colorBoton()) return "steel blue";
   if (standard.contains(button.face)) return "standard face";
   return "face " + hexColour(button.face);
@@ -48,7 +48,7 @@ std::string faceWords(const ButtonVerdict& button, const std::set<Rgb>& standard
 // White or black also when a few glyph pixels fall just short of full coverage.
 std::string textWords(const ButtonVerdict& button) {
   constexpr int kNear = 8;
-  const Rgb text = button.text;
+  const RgbHex text = button.text;
   if (std::min({redOf(text), greenOf(text), blueOf(text)}) >= 255 - kNear) return "white text";
   if (std::max({redOf(text), greenOf(text), blueOf(text)}) <= kNear) return "black text";
   return "text " + hexColour(text);
@@ -78,7 +78,7 @@ struct Look {
   }
 };
 
-std::vector<Look> looksOf(const CaseVerdict& verdict, const std::set<Rgb>& standard) {
+std::vector<Look> looksOf(const CaseVerdict& verdict, const std::set<RgbHex>& standard) {
   std::vector<Look> looks;
   for (const ButtonVerdict& button : verdict.buttons) {
     Look look{faceWords(button, standard), textWords(button), whenWords(button), button.readable()};
@@ -97,7 +97,7 @@ std::vector<Look> looksOf(const CaseVerdict& verdict, const std::set<Rgb>& stand
 
 // The words for a case: one phrase when every button looks alike, else each phrase with how many
 // buttons look like that.
-std::string caseWords(const CaseVerdict& verdict, const std::set<Rgb>& standard) {
+std::string caseWords(const CaseVerdict& verdict, const std::set<RgbHex>& standard) {
   const std::vector<Look> looks = looksOf(verdict, standard);
   std::vector<std::string> parts;
   for (const Look& look : looks) {
@@ -112,7 +112,7 @@ std::string caseWords(const CaseVerdict& verdict, const std::set<Rgb>& standard)
 
 // Headed with the style and what the pixels were read on, as the style's first case has it.
 std::string styleTable(const std::vector<CaseVerdict>& verdicts, const std::string& style) {
-  const std::set<Rgb> standard = standardFaces(verdicts, style);
+  const std::set<RgbHex> standard = standardFaces(verdicts, style);
   const auto first = std::find_if(verdicts.begin(), verdicts.end(),
                                   [&](const CaseVerdict& v) { return v.style == style; });
   std::string text =

@@ -8,7 +8,7 @@
 
 namespace tour {
 
-std::string hexColour(Rgb colour) {
+std::string hexColour(RgbHex colour) {
   char text[8];
   std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(colour & 0xffffffu));
   return text;

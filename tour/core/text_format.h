@@ -9,7 +9,7 @@
 namespace tour {
 
 // A colour as "#rrggbb".
-std::string hexColour(Rgb colour);
+std::string hexColour(RgbHex colour);
 // A number with `decimals` digits after the point: 4.5 -> "4.50".
 std::string fixed(double value, int decimals);
 // A colour value as its 32 bits in hex: 0x00B48246, 0x8000000F.

@@ -98,8 +98,8 @@ class SheetPainter {
 
   // A band of `width` x `height` pixels filled with `background`, `text` centred on it in `ink`,
   // elided at the right where it does not fit.
-  virtual Picture label(const std::string& text, int width, int height, Rgb background,
-                        Rgb ink) = 0;
+  virtual Picture label(const std::string& text, int width, int height, RgbHex background,
+                        RgbHex ink) = 0;
   // `picture` scaled smoothly to `width` x `height`.
   virtual Picture scaled(const Picture& picture, int width, int height) = 0;
 };

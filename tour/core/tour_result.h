@@ -23,7 +23,7 @@ struct ButtonState {
   std::optional<std::int32_t> appearance;
   std::optional<std::int32_t> backColor;
   std::optional<std::int32_t> foreColor;
-  Rgb painted = 0;
+  RgbHex painted = 0;
   bool colorBoton = false;  // the face shows RGB(70, 130, 180)
 };
 

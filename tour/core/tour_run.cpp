@@ -48,7 +48,7 @@ std::string indexOf(FormWindow& window, host::ControlRef control) {
 
 // A point on the button's face well clear of its centred caption, its border and the focus
 // frame.
-Rgb facePixel(const Picture& frame, const Area& button) {
+RgbHex facePixel(const Picture& frame, const Area& button) {
   return frame.at(button.left + 10, button.top + (button.height() - 1) / 2);
 }
 

@@ -10,7 +10,7 @@ std::string startName(Start start) {
   return start == Start::Skinned ? "skinned" : "standard";
 }
 
-double reportedContrast(Rgb face, Rgb text) {
+double reportedContrast(RgbHex face, RgbHex text) {
   return std::round(contrastRatio(face, text) * 100) / 100;
 }
 

@@ -8,7 +8,7 @@
 namespace tour {
 
 // The colour the skin routine gives the buttons: RGB(70, 130, 180).
-inline constexpr Rgb kColorBoton = rgbOf(70, 130, 180);
+inline constexpr RgbHex kColorBoton = rgbOf(70, 130, 180);
 
 // Where a case starts: the window as it opens (skinned by its load), or after method 10 has
 // put the buttons back to the standard look.
@@ -20,13 +20,13 @@ inline constexpr int kMethods = 10;
 
 // The contrast of text on a face as the reports give it, to two decimals, so that "readable"
 // agrees with the figure printed: 4.497 is "4.50", and readable.
-double reportedContrast(Rgb face, Rgb text);
+double reportedContrast(RgbHex face, RgbHex text);
 
 // What one Command1 button shows after a method, read from the window's pixels.
 struct ButtonVerdict {
   std::string button;  // "Command1(3)"
-  Rgb face = 0;
-  Rgb text = 0;
+  RgbHex face = 0;
+  RgbHex text = 0;
   double contrast = 1.0;  // text against face: reportedContrast()
   // The window system already had the button's final pixels when the click handler returned.
   bool shownBeforeReturn = false;

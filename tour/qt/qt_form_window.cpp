@@ -2,21 +2,9 @@
 
 #include <QAbstractButton>
 #include <QWidget>
-#include <cmath>
-#include <stdexcept>
 
 #include "host/error.h"
-#include "testbench/form1.h"
 #include "tour/qt/picture_convert.h"
-
-namespace testbench {
-
-// The tour picks the method a press runs by presetting the number of the last one.
-struct Form1Acceso {
-  static std::int16_t& MetodoActual(Form1& form) { return form.MetodoActual; }
-};
-
-}  // namespace testbench
 
 namespace tour::qt {
 namespace {
@@ -30,66 +18,42 @@ QRect captionRect(const QAbstractButton& button) {
 
 }  // namespace
 
-QtFormWindow::QtFormWindow(std::function<void()> afterYield) : capturing_(qtHost_) {
+QtFormWindow::QtFormWindow(std::function<void()> afterYield)
+    : capturing_(qtHost_, std::move(afterYield)),
+      form1_(countingRefusals(), capturing_.form1Project()) {
+  showActive(form1_.window());
+}
+
+host::qt::QtHost& QtFormWindow::countingRefusals() {
   qtHost_.setRefusalObserver([this](const host::HostError&) { ++refused_; });
-  host::Project project = testbench::ProyectoForm1();
-  if (afterYield) {
-    capturing_.setAfterYield(std::move(afterYield));
-    project.createCode = [this](host::FormsHost&, host::FormRef form) {
-      return std::make_unique<testbench::Form1>(capturing_, form);
-    };
-  }
-  form_ = qtHost_.createForm(*project.startupForm);
-  qtHost_.attachCode(form_, project);
-  showActive(window());
-}
-
-std::vector<host::ControlRef> QtFormWindow::controls() {
-  return qtHost_.controlsOf(form_);
-}
-
-void QtFormWindow::pressNext() {
-  probar().click();
-}
-
-void QtFormWindow::pressFor(int method) {
-  auto& form1 = dynamic_cast<testbench::Form1&>(*qtHost_.code(form_));
-  testbench::Form1Acceso::MetodoActual(form1) = static_cast<std::int16_t>(method - 1);
-  probar().click();
+  return qtHost_;
 }
 
 Picture QtFormWindow::pressForReadingAtReturn(int method) {
   QImage atReturn;
+  QAbstractButton& probar = form1_.probar();
   // Connected after the host's own handler, so it runs the moment that handler returns.
-  const auto atClick = QObject::connect(&probar(), &QAbstractButton::clicked, &probar(),
-                                        [&] { atReturn = tour::qt::readBack(window()); });
+  const auto atClick = QObject::connect(&probar, &QAbstractButton::clicked, &probar,
+                                        [&] { atReturn = tour::qt::readBack(form1_.window()); });
   pressFor(method);
   QObject::disconnect(atClick);
   return toPicture(atReturn);
 }
 
-void QtFormWindow::settle() {
-  tour::qt::settle();
-}
-
-bool QtFormWindow::waitFor(const std::function<bool()>& done) {
-  return tour::qt::waitFor(done);
-}
-
 std::string QtFormWindow::title() {
-  return window().windowTitle().toStdString();
+  return form1_.window().windowTitle().toStdString();
 }
 
 Picture QtFormWindow::render() {
-  return toPicture(window().grab().toImage());
+  return toPicture(form1_.window().grab().toImage());
 }
 
 Picture QtFormWindow::readBack() {
-  return toPicture(tour::qt::readBack(window()));
+  return toPicture(tour::qt::readBack(form1_.window()));
 }
 
 void QtFormWindow::beginWatch() {
-  watch_ = std::make_unique<ReadBackWatch>(window());
+  watch_ = std::make_unique<ReadBackWatch>(form1_.window());
 }
 
 std::optional<std::string> QtFormWindow::disturbance() {
@@ -105,19 +69,8 @@ Area QtFormWindow::captionOf(host::ControlRef control) {
   return button ? devicePixels(captionRect(*button)) : Area{};
 }
 
-QWidget& QtFormWindow::window() const {
-  return *qtHost_.widget(form_);
-}
-
-QAbstractButton& QtFormWindow::probar() const {
-  auto* button =
-      qobject_cast<QAbstractButton*>(qtHost_.widget(qtHost_.control(form_, u"cmdProbar")));
-  if (!button) throw std::runtime_error("Form1 has no button cmdProbar");
-  return *button;
-}
-
 Area QtFormWindow::devicePixels(const QRect& logical) const {
-  const qreal ratio = window().devicePixelRatioF();
+  const qreal ratio = form1_.window().devicePixelRatioF();
   const int left = qRound(logical.x() * ratio);
   const int top = qRound(logical.y() * ratio);
   return {left, top, left + qRound(logical.width() * ratio),

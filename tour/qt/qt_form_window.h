@@ -3,13 +3,11 @@
 #include <functional>
 #include <memory>
 
+#include "driver/qt/form1_driver.h"
 #include "host/qt/qt_host.h"
 #include "tour/core/capturing_host.h"
 #include "tour/core/tour_host.h"
 #include "tour/qt/window_readback.h"
-
-class QAbstractButton;
-class QWidget;
 
 namespace tour::qt {
 
@@ -20,12 +18,12 @@ class QtFormWindow final : public FormWindow {
   explicit QtFormWindow(std::function<void()> afterYield);
 
   host::FormsHost& host() override { return qtHost_; }
-  std::vector<host::ControlRef> controls() override;
-  void pressNext() override;
-  void pressFor(int method) override;
+  std::vector<host::ControlRef> controls() override { return qtHost_.controlsOf(form1_.form()); }
+  void pressNext() override { form1_.pressNext(); }
+  void pressFor(int method) override { form1_.pressFor(method); }
   Picture pressForReadingAtReturn(int method) override;
-  void settle() override;
-  bool waitFor(const std::function<bool()>& done) override;
+  void settle() override { driver::qt::settle(); }
+  bool waitFor(const std::function<bool()>& done) override { return tour::qt::waitFor(done); }
   int patienceSeconds() const override { return kPatienceMs / 1000; }
   std::string title() override;
   Picture render() override;
@@ -38,15 +36,14 @@ class QtFormWindow final : public FormWindow {
   void resetRefused() override { refused_ = 0; }
 
  private:
-  QWidget& window() const;
-  QAbstractButton& probar() const;
+  host::qt::QtHost& countingRefusals();
   Area devicePixels(const QRect& logical) const;
 
   host::qt::QtHost qtHost_;
-  CapturingHost capturing_;
-  host::FormRef form_;
-  std::unique_ptr<ReadBackWatch> watch_;
   int refused_ = 0;
+  CapturingHost capturing_;
+  driver::qt::Form1Driver form1_;
+  std::unique_ptr<ReadBackWatch> watch_;
 };
 
 }  // namespace tour::qt

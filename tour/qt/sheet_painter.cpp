@@ -6,8 +6,8 @@
 
 namespace tour::qt {
 
-Picture QtSheetPainter::label(const std::string& text, int width, int height, Rgb background,
-                              Rgb ink) {
+Picture QtSheetPainter::label(const std::string& text, int width, int height, RgbHex background,
+                              RgbHex ink) {
   QImage band(width, height, QImage::Format_RGB32);
   band.fill(QColor::fromRgb(0xff000000u | background));
   QPainter painter(&band);

@@ -7,7 +7,8 @@ namespace tour::qt {
 // Labels in the application's font and smooth scaling, drawn with QPainter.
 class QtSheetPainter final : public SheetPainter {
  public:
-  Picture label(const std::string& text, int width, int height, Rgb background, Rgb ink) override;
+  Picture label(const std::string& text, int width, int height, RgbHex background,
+                RgbHex ink) override;
   Picture scaled(const Picture& picture, int width, int height) override;
 };
 

@@ -1,8 +1,5 @@
 #include "tour/qt/window_readback.h"
 
-#include <QAbstractEventDispatcher>
-#include <QCoreApplication>
-
 #include <QDeadlineTimer>
 #include <QEvent>
 #include <QEventLoop>
@@ -11,6 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include "driver/qt/form1_driver.h"
 
 namespace tour::qt {
 namespace {
@@ -61,13 +60,6 @@ class InputShield : public QObject {
 
 }  // namespace
 
-void settle() {
-  QCoreApplication::sendPostedEvents();
-  QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher();
-  for (int round = 0; round < 100 && dispatcher->processEvents(QEventLoop::AllEvents); ++round) {
-  }
-}
-
 bool waitFor(const std::function<bool()>& done) {
   const QDeadlineTimer deadline(kPatienceMs);
   while (!done()) {
@@ -97,7 +89,7 @@ void showActive(QWidget& window) {
                             .arg(platform())
                             .toStdString());
   }
-  settle();
+  driver::qt::settle();
 }
 
 QImage readBack(QWidget& window) {

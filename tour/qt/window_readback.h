@@ -17,9 +17,6 @@ namespace tour::qt {
 // does it in milliseconds; this is for a loaded machine.
 inline constexpr int kPatienceMs = 5000;
 
-// Runs every event that is waiting, painting included, until none is left.
-void settle();
-
 // Runs the event loop until `done` holds or the patience runs out; says whether it held.
 bool waitFor(const std::function<bool()>& done);
 

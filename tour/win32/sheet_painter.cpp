@@ -11,14 +11,14 @@ namespace {
 
 using host::win32::Selection;
 
-COLORREF colourRefOf(Rgb colour) {
+COLORREF colourRefOf(RgbHex colour) {
   return RGB(redOf(colour), greenOf(colour), blueOf(colour));
 }
 
 }  // namespace
 
-Picture GdiSheetPainter::label(const std::string& text, int width, int height, Rgb background,
-                               Rgb ink) {
+Picture GdiSheetPainter::label(const std::string& text, int width, int height, RgbHex background,
+                               RgbHex ink) {
   Picture band(width, height, background);
   const Dib surface(width, height);
   if (!surface.ready()) return band;

@@ -1,14 +1,26 @@
 #include "tour/win32/shown_window.h"
 
-#include <chrono>
-
+#include "driver/win32/form1_driver.h"
 #include "tour/core/tour_host.h"
 #include "tour/win32/screen_pixels.h"
 
 namespace tour::win32 {
 namespace {
 
-constexpr DWORD kPollMs = 10;
+// To the screen's bottom right corner, or its top left one where the window reaches that.
+void movePointerAwayFrom(HWND window) {
+  RECT place{};
+  GetWindowRect(window, &place);
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const POINT corner{left + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1,
+                     top + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1};
+  if (!PtInRect(&place, corner)) {
+    SetCursorPos(corner.x, corner.y);
+  } else {
+    SetCursorPos(left, top);
+  }
+}
 
 }  // namespace
 
@@ -32,7 +44,8 @@ void ShownOnScreen::show(HWND top, HWND pixels) {
     return !unseenBecause(top);
   });
   if (!shown) {
-    throw ReadBackError(*unseenBecause(top) + " within " + std::to_string(kPatienceSeconds) +
+    throw ReadBackError(*unseenBecause(top) + " within " +
+                        std::to_string(driver::win32::Form1Driver::kPatienceSeconds) +
                         " s, so its pixels cannot be read back reliably; nothing was written");
   }
   movePointerAwayFrom(top);
@@ -40,24 +53,11 @@ void ShownOnScreen::show(HWND top, HWND pixels) {
 }
 
 void ShownOnScreen::settle() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    host_.dispatch(message);
-  }
+  host_.yield();
 }
 
 bool ShownOnScreen::waitFor(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kPatienceSeconds);
-  for (;;) {
-    settle();
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
-  }
+  return driver::win32::settleUntil(host_, done);
 }
 
 Picture ShownOnScreen::render() {
@@ -79,20 +79,6 @@ void ShownOnScreen::beginWatch() {
 
 std::optional<std::string> ShownOnScreen::disturbance() {
   return watch_.disturbance();
-}
-
-void movePointerAwayFrom(HWND window) {
-  RECT place{};
-  GetWindowRect(window, &place);
-  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  const POINT corner{left + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1,
-                     top + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1};
-  if (!PtInRect(&place, corner)) {
-    SetCursorPos(corner.x, corner.y);
-  } else {
-    SetCursorPos(left, top);
-  }
 }
 
 }  // namespace tour::win32

@@ -6,7 +6,8 @@
 
 #include "host/win32/win32_host.h"
 #include "tour/core/picture.h"
-#include "tour/win32/window_watch.h"
+#include "tour/win32/input_shield.h"
+#include "tour/win32/read_back_watch.h"
 
 namespace tour::win32 {
 
@@ -17,15 +18,11 @@ namespace tour::win32 {
 // it (a child dialog in the window that holds it).
 class ShownOnScreen {
  public:
-  // How long the window system may take to map, activate and paint a window. A window manager
-  // does it in milliseconds; this is for a loaded machine.
-  static constexpr int kPatienceSeconds = 5;
-
   // Throws ReadBackError where the pointer and the keys cannot be kept from the window.
   explicit ShownOnScreen(host::win32::Win32Host& host);
 
   // Shows both windows, brings `top` to the foreground and moves the pointer off it. Throws
-  // ReadBackError where it does not come on screen so within the patience.
+  // ReadBackError where it does not come on screen so within the driver's patience.
   void show(HWND top, HWND pixels);
 
   void settle();
@@ -39,12 +36,8 @@ class ShownOnScreen {
   host::win32::Win32Host& host_;
   HWND top_ = nullptr;
   HWND pixels_ = nullptr;
-  WindowWatch watch_;
+  ReadBackWatch watch_;
   InputShield shield_;
 };
-
-// Moves the pointer to the screen's bottom right corner, or its top left one where `window`
-// reaches that.
-void movePointerAwayFrom(HWND window);
 
 }  // namespace tour::win32

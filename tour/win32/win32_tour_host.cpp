@@ -3,7 +3,7 @@
 #include "host/text.h"
 #include "host/win32/convert.h"
 #include "host/win32/windows_api.h"
-#include "tour/win32/form_window.h"
+#include "tour/win32/win32_form_window.h"
 
 namespace tour::win32 {
 namespace {
@@ -91,7 +91,7 @@ std::string Win32TourHost::verdictsHeading(const std::string& style) {
 }
 
 std::unique_ptr<FormWindow> Win32TourHost::loadForm1(std::function<void()> afterYield) {
-  return tour::win32::loadForm1(look_, std::move(afterYield));
+  return std::make_unique<Win32FormWindow>(look_, std::move(afterYield));
 }
 
 }  // namespace tour::win32

@@ -1,0 +1,1 @@
+"""What the benchmarks of both hosts share."""

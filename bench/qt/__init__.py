@@ -1,0 +1,1 @@
+"""The benchmarks on the Qt host."""

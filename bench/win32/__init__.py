@@ -1,0 +1,1 @@
+"""The benchmarks on the Win32 host, under Wine."""
