@@ -2,6 +2,7 @@
 """Runs the Windows benchmarks under Wine and writes their section of docs/performance.md.
 
     bench/win32/performance.py --build BUILD_DIR [--quick] [--runs N] [--out FILE]
+    bench/win32/performance.py --build BUILD_DIR --requests
 
 BUILD_DIR is the 64-bit Windows build (build-windows-x64/). Start-up: skinbench.exe's code in a
 bench-only entry and the bare Win32 program, which carries the program's manifest and so the same
@@ -12,7 +13,8 @@ of it. Memory:
 the peak resident memory of each of those processes. A press of "PROBAR": timed inside the
 process, on the Win32 host, against the floor of the Win32 work it needs. --quick runs a few of
 each as a smoke test; its figures mean nothing, and it writes to the build folder unless --out
-says otherwise.
+says otherwise. --requests only counts the requests of one start of each, by kind, and prints
+them beside each other; it writes nothing, and takes seconds where the whole run takes minutes.
 """
 
 import argparse
@@ -234,6 +236,18 @@ def requests_of(unix_pid, trace):
     return counted
 
 
+def requests_by_kind(requests):
+    """The two counts side by side, by request, those that differ most first, and their totals."""
+    program, bare = (requests[name] for name in START_PROGRAMS)
+    kinds = sorted(set(program) | set(bare),
+                   key=lambda n: (-abs(program.get(n, 0) - bare.get(n, 0)), n))
+    rows = [[n, program.get(n, 0), bare.get(n, 0), f"{program.get(n, 0) - bare.get(n, 0):+d}"]
+            for n in kinds]
+    rows.append(["(all)", sum(program.values()), sum(bare.values()),
+                 f"{sum(program.values()) - sum(bare.values()):+d}"])
+    return table(["Request", "Program", "Bare Win32", "More"], rows)
+
+
 def measure_presses(prefix, folder, repeats, scratch):
     """The press benchmark prints "press N WHOLE HANDLER" per method and "floor WHOLE HANDLER":
     medians in microseconds. Returns {method or "floor": (whole, handler)}."""
@@ -425,6 +439,8 @@ def main():
     parser.add_argument("--quick", action="store_true")
     parser.add_argument("--runs", type=int, default=LEAST_START_RUNS,
                         help=f"start-ups of each program, at least {LEAST_START_RUNS}")
+    parser.add_argument("--requests", action="store_true",
+                        help="only count the requests of one start of each, and print them")
     options = parser.parse_args()
     # Ended from outside, it still ends what it started: the X server, openbox and Wine's server.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
@@ -436,7 +452,7 @@ def main():
     runs, warm_up, repeats = ((2, 1, 3) if options.quick else
                               (max(options.runs, LEAST_START_RUNS), 3, 201))
     try:
-        for name in (*START_PROGRAMS, PRESS_PROGRAM):
+        for name in START_PROGRAMS + (() if options.requests else (PRESS_PROGRAM,)):
             if not (folder / name).exists():
                 raise Failure(f"{folder / name} is not built")
         check_floor_is_fair(folder)
@@ -444,6 +460,9 @@ def main():
             if not x.display:
                 raise Failure("no virtual X server could be started (Xvfb)")
             with WindowManager(x.display), WinePrefix(folder / "wine-prefix", x.display) as prefix:
+                if options.requests:
+                    print(requests_by_kind(count_requests(prefix, folder, Path(scratch))))
+                    return 0
                 start = measure_start_up(prefix, folder, runs, warm_up, Path(scratch))
                 requests = count_requests(prefix, folder, Path(scratch))
                 presses = measure_presses(prefix, folder, repeats, Path(scratch))
