@@ -184,9 +184,13 @@ def count_requests(prefix, folder, scratch):
     subprocess.run([prefix.server, "-k"], env=prefix.env, check=False)
     subprocess.run([prefix.server, "-w"], env=prefix.env, check=False)
     counts = {}
-    with open(scratch / "server.txt", "w+") as trace:
+    traced = scratch / "server.txt"
+    # The server appends to the trace through an opening of its own, and it is read through
+    # another: sharing one, each read would move the place the server writes at back over lines
+    # already written, which then lose a start's first requests, now and then all of them.
+    with open(traced, "ab") as written, open(traced) as trace:
         server = subprocess.Popen([prefix.server, "-f", "-p", "-d1"], env=prefix.env,
-                                  stdout=subprocess.DEVNULL, stderr=trace)
+                                  stdout=subprocess.DEVNULL, stderr=written)
         try:
             for name in START_PROGRAMS:
                 run_once(prefix, folder / name, scratch / "errors.txt")  # the desktop's first start
