@@ -12,32 +12,19 @@
 #include "host/win32/dpi.h"
 #include "host/win32/error_report.h"
 #include "host/win32/form.h"
+#include "host/win32/form_class.h"
 #include "host/win32/members.h"
 #include "host/win32/win32_host.h"
 
 namespace host::win32 {
 namespace {
 
-constexpr wchar_t kFormClass[] = L"SkinbenchForm";
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = 0;
 
 HINSTANCE module() {
   return GetModuleHandleW(nullptr);
-}
-
-void registerFormClass(WNDPROC procedure) {
-  static const ATOM atom = [procedure] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = module();
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kFormClass;
-    return RegisterClassExW(&windowClass);
-  }();
-  if (!atom) throw std::runtime_error("the form's window class could not be registered");
 }
 
 // A window that could not be made ends the start: which one, and why as the system tells it.
@@ -50,8 +37,6 @@ void setStyleBit(HWND window, LONG_PTR bit, bool on) {
   const LONG_PTR wanted = on ? style | bit : style & ~bit;
   if (wanted != style) SetWindowLongPtrW(window, GWL_STYLE, wanted);
 }
-
-void loadIcons(Form& form);
 
 // Each control starts a group of its own, but an option button that follows one of its own
 // array in tab order joins that one's group, so that the arrow keys move between the two.
@@ -90,7 +75,6 @@ void describeForAssistiveTechnology(Control& control) {
 // --- building --------------------------------------------------------------------------------
 
 FormRef Win32Host::createForm(const FormDefinition& definition, const std::string& iconName) {
-  registerFormClass(formProcedure);
   auto made = std::make_unique<Form>();
   made->host = this;
   made->name = definition.name;
@@ -98,11 +82,12 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   made->clientHeight = definition.clientHeight;
   const Text iconText = fromUtf8(iconName);
   made->iconName.assign(wide(iconText), iconText.size());
+  // Made at its size and with its class's icon at the system's dots per inch, and sized again, or
+  // given icons of its own, only where the window turns out to be shown at others.
+  const UINT systemDpi = dpiOf(nullptr);
+  const std::wstring& classIcon = registerFormClass(formProcedure, made->iconName, systemDpi);
   Form& form = registry_.add(std::move(made));
   const Text caption = definition.caption;
-  // Made at its size at the system's dots per inch, and sized again only where the window
-  // turns out to be shown at others.
-  const UINT systemDpi = dpiOf(nullptr);
   const SIZE size = formWindowSize(form, systemDpi);
   CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   size.cx, size.cy, nullptr, nullptr, module(), &form);
@@ -112,7 +97,7 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   if (!form.window || !IsWindow(form.window)) notCreated("the form's window", lastError);
   form.dpi = dpiOf(form.window);
   form.font = messageFont(form.dpi);
-  loadIcons(form);
+  if (needsOwnIcons(form, classIcon, systemDpi)) showOwnIcons(form);
   if (form.dpi != systemDpi) applyFormGeometry(form);
   // Made in tab order, the windows are stacked as the keyboard goes through them (a new child
   // window goes below its siblings), so that none needs moving; the form then lists its controls
@@ -183,22 +168,6 @@ void Win32Host::focusFirstInTabOrder(Form& form) {
 
 namespace {
 
-void loadIcons(Form& form) {
-  if (form.iconName.empty()) return;
-  const auto load = [&form](int width, int height) {
-    return Icon(static_cast<HICON>(LoadImageW(module(), form.iconName.c_str(), IMAGE_ICON,
-                                              systemMetric(width, form.dpi),
-                                              systemMetric(height, form.dpi), 0)));
-  };
-  // The window lets go of the icons it shows before they are destroyed.
-  Icon large = load(SM_CXICON, SM_CYICON);
-  Icon compact = load(SM_CXSMICON, SM_CYSMICON);
-  SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
-  SendMessageW(form.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(compact.get()));
-  form.bigIcon = std::move(large);
-  form.smallIcon = std::move(compact);
-}
-
 void applyFont(Form& form, const std::vector<HWND>& children) {
   Font font = messageFont(form.dpi);
   for (const HWND child : children) {
@@ -261,6 +230,8 @@ LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
     case WM_SETFOCUS:
       if (form.focus && IsWindow(form.focus)) SetFocus(form.focus);
       return 0;
+    case WM_GETICON:
+      return iconShown(form.window, w);
     case WM_DPICHANGED:
       onDpiChanged(form, HIWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
@@ -321,7 +292,8 @@ void Win32Host::onDpiChanged(Form& form, UINT dpi, const RECT& suggested) {
     applyGeometry(control);
   }
   applyFont(form, children);
-  loadIcons(form);
+  // The class's icons are made for the system's dots per inch.
+  if (!form.iconName.empty() || form.bigIcon) showOwnIcons(form);
   const SIZE outer = formWindowSize(form, dpi);
   SetWindowPos(form.window, nullptr, suggested.left, suggested.top, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
