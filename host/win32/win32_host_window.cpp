@@ -40,13 +40,15 @@ void setStyleBit(HWND window, LONG_PTR bit, bool on) {
 
 // Each control starts a group of its own, but an option button that follows one of its own
 // array in tab order joins that one's group, so that the arrow keys move between the two.
+bool joinsGroup(const Control* before, const Control& control) {
+  return before && control.type == ControlType::OptionButton &&
+         before->type == ControlType::OptionButton && before->name == control.name;
+}
+
 void joinOptionGroups(const std::vector<Control*>& chain) {
   const Control* before = nullptr;
   for (const Control* control : chain) {
-    const bool joinsGroup = before && control->type == ControlType::OptionButton &&
-                            before->type == ControlType::OptionButton &&
-                            before->name == control->name;
-    setStyleBit(control->window, WS_GROUP, !joinsGroup);
+    setStyleBit(control->window, WS_GROUP, !joinsGroup(before, *control));
     before = control;
   }
 }
@@ -100,8 +102,9 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   if (needsOwnIcons(form, classIcon, systemDpi)) showOwnIcons(form);
   if (form.dpi != systemDpi) applyFormGeometry(form);
   // Made in tab order, the windows are stacked as the keyboard goes through them (a new child
-  // window goes below its siblings), so that none needs moving; the form then lists its controls
-  // in the definition's order.
+  // window goes below its siblings), so that none needs moving, and each option button joins the
+  // group of the one before it as it is made; the form then lists its controls in the
+  // definition's order.
   const auto& items = definition.controls;
   std::vector<std::size_t> order(items.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
@@ -111,29 +114,31 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   {
     std::optional<ThemedControls::Scope> themed;
     if (themed_) themed.emplace(*themed_);
-    for (const std::size_t i : order) createControl(form, items[i], i);
+    const Control* before = nullptr;
+    for (const std::size_t i : order) before = &createControl(form, items[i], i, before);
   }
   std::vector<ControlRef> listed(items.size());
   for (std::size_t k = 0; k < order.size(); ++k) listed[order[k]] = form.controls[k];
   form.controls = std::move(listed);
-  joinOptionGroups(tabChain(form));
   return form.ref;
 }
 
-void Win32Host::createControl(Form& form, const ControlDefinition& definition,
-                              std::size_t position) {
+Control& Win32Host::createControl(Form& form, const ControlDefinition& definition,
+                                  std::size_t position, const Control* before) {
   auto made = std::make_unique<Control>();
   recordDefinition(*made, definition);
   describeForAssistiveTechnology(*made);
   const int id = kFirstControlId + static_cast<int>(position);
   made->dpi = form.dpi;
-  made->window = createWindow(*made, form.window, id);
+  made->window =
+      createWindow(*made, form.window, id, definition.caption, !joinsGroup(before, *made));
   if (!made->window) notCreated("the window of " + describe(*made), GetLastError());
   Control& control = registerControl(form, std::move(made));
-  SetWindowLongPtrW(control.window, GWLP_USERDATA, static_cast<LONG_PTR>(control.ref.id));
+  control.hooks.control = control.ref;
   hookControlWindow(control.window, control.hooks);
   SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
-  applyDefinition(control, definition);
+  applyStoredSettings(control, definition);
+  return control;
 }
 
 void Win32Host::applyFormGeometry(Form& form) {
@@ -308,9 +313,9 @@ void Win32Host::onDestroy(Form& form) {
 }
 
 Control* Win32Host::controlAt(HWND window) const {
-  if (!window) return nullptr;
-  const auto id = static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  Control* control = registry_.find(ControlRef{id});
+  const ControlWindowHooks* hooks = window ? hooksOf(window) : nullptr;
+  if (!hooks) return nullptr;
+  Control* control = registry_.find(hooks->control);
   return control && control->window == window ? control : nullptr;
 }
 
