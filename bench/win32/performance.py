@@ -179,8 +179,9 @@ def measure_start_up(prefix, folder, runs, warm_up, scratch):
 
 def count_requests(prefix, folder, scratch):
     """Requests that one start of each program makes of Wine's server from its main thread, as
-    the server traces them: unlike times, the same from run to run. Returns {program: {request:
-    count}}. The server is started again with its tracing on for this, and ended after."""
+    the server traces them: unlike times, the same from run to run but for a few waits. Returns
+    {program: {request: count}}. The server is started again with its tracing on for this, and
+    ended after."""
     subprocess.run([prefix.server, "-k"], env=prefix.env, check=False)
     subprocess.run([prefix.server, "-w"], env=prefix.env, check=False)
     counts = {}
@@ -368,18 +369,22 @@ def press_row(method, presses):
 # each cost shows up as, and the cost in words.
 START_COSTS = [
     (("get_process_winstation", "set_user_object_info", "enum_key"),
-     "the dots per inch of a window, which Wine works out, checking its list of monitors "
-     "(three requests), at each window made, placed or painted, whether the program "
-     "declares DPI awareness or not: these come with the program's further window work below"),
+     "the dots per inch that Wine works out, checking its list of monitors (three requests each "
+     "time): ten checks come with the form's fixed frame, which a user cannot resize, where the "
+     "bare program's window can be resized (a trial build with a resizable frame made ten "
+     "fewer), and six with loading the program's icon in its two sizes for the form's window "
+     "class"),
     (("set_window_info",),
-     "the host's procedure in front of each control's own (two window settings per control: "
-     "the control it stands for and the procedure), and the group of the second option button"),
-    (("set_window_text",),
-     "each control's caption, set once its window is made, through the program's own "
-     "property (the bare program hands its captions to CreateWindowEx)"),
-    (("get_update_region", "get_visible_region", "redraw_window", "get_window_tree"),
-     "painting the seven graphical buttons, which the host draws, and the skin's colours, which "
-     "the other controls ask for as they paint"),
+     "the skin's settings on windows made already: the graphical style of the seven command "
+     "buttons and the flat frames of the two text boxes (their style and extended style), and "
+     "the form's own window setting, which leads its window procedure to the form"),
+    (("get_update_region", "get_visible_region", "redraw_window", "get_window_tree",
+      "update_window_zorder", "get_message"),
+     "painting: the form leaves its controls out of its own painting (WS_CLIPCHILDREN), so that "
+     "its background is never drawn over them, which asks for the regions around them (28 "
+     "requests in a trial build without it); the program paints its window whole as it is shown "
+     "(UpdateWindow), where the bare program takes each window's paint as a message of its own, "
+     "which accounts for the fewer get_message; the text boxes repaint after the skin's frames"),
 ]
 
 
@@ -412,14 +417,23 @@ def findings(start, presses, requests):
     rest = sum(program.get(n, 0) - bare.get(n, 0) for n in (set(program) | set(bare)) - named)
     lines.append(f"  - {rest:+d} requests of other kinds, one or two each.")
     lines.append(
-        "  - Besides requests: the program's icon, two images loaded from its resources and handed "
-        "to the window, which Wine converts for the X window manager each time; Form1's load "
-        "event with the skin, by name through the host's member tables (in the process, no "
-        "request); the larger executable with its C++ runtime linked in.")
+        "  - Besides requests: the program's icon, converted by Wine for the X window manager "
+        "once, as the form's window is made with its class's icon (given to the window "
+        "afterwards, each of its two images had Wine convert it again); Form1's load event with "
+        "the skin, by name through the host's member tables (in the process, no request); the "
+        "larger executable with its C++ runtime linked in.")
+    lines.append(
+        "  - Not asked any more: a caption set on each control after its window was made (each "
+        "is now made with its caption), a window setting per control for the form to find it by "
+        "(the host finds it through what it keeps in the process), the group of the second "
+        "option button set afterwards, the icon given to the window after it was made, and a "
+        "repaint of the form scheduled before it is first shown. Together these took the "
+        "program's start from 2449 requests to about 2375.")
     lines.append(
         "- **Noise.** On this machine's two cores, shared with other work, start-ups vary by "
         "tens of milliseconds from run to run, which is why both programs are started in turn "
-        "and the medians compared; the request counts do not vary.")
+        "and the medians compared; the request counts vary only by a few waits for a message "
+        "(select, set_queue_mask), by up to four.")
     return "\n".join(lines)
 
 
