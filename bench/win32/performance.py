@@ -159,7 +159,9 @@ def check_floor_is_fair(folder):
 
 
 def measure_start_up(prefix, folder, runs, warm_up, scratch):
-    """Medians {program: (ms, KiB)}, and the program's time over the bare program's in each turn."""
+    """Medians {program: (ms, KiB)}, the program's time over the bare program's in each turn, and
+    the machine's one-minute load average as the starts began and as they ended."""
+    load_before = os.getloadavg()[0]
     samples = {name: [] for name in START_PROGRAMS}
     # As for the Qt programs: a random pause before each run lets the timer tick fall anywhere
     # in it, and taking the programs in turn spreads any drift of the machine over both.
@@ -174,7 +176,7 @@ def measure_start_up(prefix, folder, runs, warm_up, scratch):
     turn_ratios = [p[0] / b[0] for p, b in zip(program, bare)]
     return {name: (statistics.median(v[0] for v in values),
                    statistics.median(v[1] for v in values))
-            for name, values in samples.items()}, turn_ratios
+            for name, values in samples.items()}, turn_ratios, (load_before, os.getloadavg()[0])
 
 
 def count_requests(prefix, folder, scratch):
@@ -293,7 +295,7 @@ def build_type(build):
 
 
 def section(build, wine, runs, start, presses, requests, quick):
-    start, turn_ratios = start
+    start, turn_ratios, load = start
     program_ms, program_kib = start["skinbench_first_paint.exe"]
     bare_ms, bare_kib = start["bare_first_paint.exe"]
     program_requests = sum(requests["skinbench_first_paint.exe"].values())
@@ -339,7 +341,10 @@ def section(build, wine, runs, start, presses, requests, quick):
         "requests', of the two counts.",
         table(["", "Program", "Bare Win32", "Ratio", "Target", ""], start_rows),
         f"How noisy: the program's time over the bare program's, turn by turn, has its middle "
-        f"half between {quartiles[0]:.2f} and {quartiles[2]:.2f} (median {quartiles[1]:.2f}).",
+        f"half between {quartiles[0]:.2f} and {quartiles[2]:.2f} (median {quartiles[1]:.2f}). "
+        f"The machine's load (its one-minute average) was {load[0]:.1f} as the starts began and "
+        f"{load[1]:.1f} as they ended, on {os.cpu_count()} cores; the starts themselves keep "
+        "about one busy, and anything above that is other work running beside them.",
         '### A press of "PROBAR"\n\nOne press running each method on Form1 on the Win32 host, '
         "through the button's click, including the painting that follows (messages processed "
         "until none is pending), and the click handler alone; medians, timed inside the "
