@@ -56,7 +56,8 @@ class Win32Host final : public HostCore<Form, Control> {
   void handlePendingEvents() override;
 
   // Building the form, its tab order, and its typed members.
-  void createControl(Form& form, const ControlDefinition& definition, std::size_t position);
+  Control& createControl(Form& form, const ControlDefinition& definition, std::size_t position,
+                         const Control* before);
   void applyFormGeometry(Form& form);
   void threadTabOrder(Form& form) override;
   void focusFirstInTabOrder(Form& form) override;
