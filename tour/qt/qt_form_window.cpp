@@ -68,41 +68,17 @@ Picture QtFormWindow::pressForReadingAtReturn(int method) {
   return toPicture(atReturn);
 }
 
-void QtFormWindow::settle() {
-  tour::qt::settle();
-}
-
-bool QtFormWindow::waitFor(const std::function<bool()>& done) {
-  return tour::qt::waitFor(done);
-}
-
 std::string QtFormWindow::title() {
   return window().windowTitle().toStdString();
 }
 
-Picture QtFormWindow::render() {
-  return toPicture(window().grab().toImage());
-}
-
-Picture QtFormWindow::readBack() {
-  return toPicture(tour::qt::readBack(window()));
-}
-
-void QtFormWindow::beginWatch() {
-  watch_ = std::make_unique<ReadBackWatch>(window());
-}
-
-std::optional<std::string> QtFormWindow::disturbance() {
-  return watch_ ? watch_->disturbance() : std::nullopt;
-}
-
 Area QtFormWindow::areaOf(host::ControlRef control) {
-  return devicePixels(qtHost_.widget(control)->geometry());
+  return devicePixels(window(), qtHost_.widget(control)->geometry());
 }
 
 Area QtFormWindow::captionOf(host::ControlRef control) {
   const auto* button = qobject_cast<const QAbstractButton*>(qtHost_.widget(control));
-  return button ? devicePixels(captionRect(*button)) : Area{};
+  return button ? devicePixels(window(), captionRect(*button)) : Area{};
 }
 
 QWidget& QtFormWindow::window() const {
@@ -114,14 +90,6 @@ QAbstractButton& QtFormWindow::probar() const {
       qobject_cast<QAbstractButton*>(qtHost_.widget(qtHost_.control(form_, u"cmdProbar")));
   if (!button) throw std::runtime_error("Form1 has no button cmdProbar");
   return *button;
-}
-
-Area QtFormWindow::devicePixels(const QRect& logical) const {
-  const qreal ratio = window().devicePixelRatioF();
-  const int left = qRound(logical.x() * ratio);
-  const int top = qRound(logical.y() * ratio);
-  return {left, top, left + qRound(logical.width() * ratio),
-          top + qRound(logical.height() * ratio)};
 }
 
 }  // namespace tour::qt
