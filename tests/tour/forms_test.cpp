@@ -1,0 +1,205 @@
+// skinbench-tour --form on a Designer form made for the tests, offscreen in Fusion: which widgets
+// are the form's controls and what they are called, the colours the skin leaves on them as the
+// pixels show, and the files the run refuses.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "tests/tour/tour_process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using tour_test::TempFolder;
+
+using Row = std::map<std::string, std::string>;
+
+std::vector<std::string> fields(const std::string& line) {
+  std::vector<std::string> cells;
+  std::istringstream stream(line);
+  for (std::string cell; std::getline(stream, cell, ',');) cells.push_back(cell);
+  return cells;
+}
+
+// forms.csv's rows by their header's names; no field of this form holds a comma.
+std::vector<Row> rowsOf(const std::string& csv) {
+  std::istringstream stream(csv);
+  std::string line;
+  std::getline(stream, line);
+  const std::vector<std::string> header = fields(line);
+  std::vector<Row> rows;
+  while (std::getline(stream, line)) {
+    const std::vector<std::string> cells = fields(line);
+    Row row;
+    for (std::size_t at = 0; at < header.size(); ++at) {
+      row[header[at]] = at < cells.size() ? cells[at] : "";
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+// One run on the sample form, shared by the tests here, with a designer plugin where Qt looks
+// for plugins that the run must not load.
+class SampleForm : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = std::make_unique<TempFolder>();
+    out_ = folder_->path() / "out";
+    setenv("QT_PLUGIN_PATH", SKINBENCH_TRAP_PLUGINS, 1);
+    run_ = tour_test::runTour({"--form", SKINBENCH_SAMPLE_FORM, "--style", "Fusion", "--out",
+                               out_.string()});
+    unsetenv("QT_PLUGIN_PATH");
+    rows_ = rowsOf(tour_test::readFile(out_ / "forms.csv"));
+  }
+  static void TearDownTestSuite() { folder_.reset(); }
+
+  static const Row& row(const std::string& control) {
+    for (const Row& row : rows_) {
+      if (row.at("control") == control) return row;
+    }
+    throw std::runtime_error("no row for " + control);
+  }
+
+  static std::unique_ptr<TempFolder> folder_;
+  static fs::path out_;
+  static tour_test::Run run_;
+  static std::vector<Row> rows_;
+};
+
+std::unique_ptr<TempFolder> SampleForm::folder_;
+fs::path SampleForm::out_;
+tour_test::Run SampleForm::run_;
+std::vector<Row> SampleForm::rows_;
+
+TEST_F(SampleForm, WritesTheThreeFilesAndLoadsNoPlugin) {
+  ASSERT_EQ(run_.status, 0) << run_.err;
+  EXPECT_EQ(tour_test::entriesOf(out_),
+            (std::set<std::string>{"forms.csv", "forms.md", "forms.png"}));
+  EXPECT_EQ(run_.err.find("trap plugin loaded"), std::string::npos) << run_.err;
+}
+
+// The file's own widgets in its tab order (its tab stops put saveButton before nameEdit): not
+// the form's window, nor Qt's inner widgets; the button box's buttons by the box and their text.
+TEST_F(SampleForm, ControlsAreTheFilesWidgetsInItsTabOrder) {
+  const std::vector<std::string> expected = {
+      "nameLabel Label QLabel",
+      "notesEdit TextBox QTextEdit",
+      "logEdit TextBox QPlainTextEdit",
+      "rememberBox CheckBox QCheckBox",
+      "dayOption OptionButton QRadioButton",
+      "saveButton CommandButton QPushButton",
+      "nameEdit TextBox QLineEdit",
+      "optionsGroup Frame QGroupBox",
+      "groupLabel Label QLabel",
+      "countSpin QSpinBox QSpinBox",
+      "sizeCombo ComboBox QComboBox",
+      "colourList ListBox QListWidget",
+      "fileView ListBox QListView",
+      "loginPanel QWidget LoginPanel (as QWidget)",
+      "buttonBox QDialogButtonBox QDialogButtonBox",
+      "buttonBox.OK CommandButton QPushButton",
+      "buttonBox.Cancel CommandButton QPushButton",
+  };
+  std::vector<std::string> seen;
+  for (const Row& row : rows_) {
+    EXPECT_EQ(row.at("form") + " " + row.at("style"), "sample.ui Fusion");
+    seen.push_back(row.at("control") + " " + row.at("type") + " " + row.at("class"));
+  }
+  EXPECT_EQ(seen, expected);
+}
+
+// What the skin leaves on screen: ColorBoton and white text on every push button, its text
+// colours on the text boxes and boxes, and a patch where a label keeps the ground it stands on.
+TEST_F(SampleForm, ShowsTheSkinsColoursAndPatchesAsThePixelsHaveThem) {
+  struct Cell {
+    const char* control;
+    const char* column;
+    const char* value;
+  };
+  const Cell cells[] = {
+      {"saveButton", "face_after", "#4682b4"},  {"saveButton", "text_after", "#ffffff"},
+      {"buttonBox.OK", "face_after", "#4682b4"}, {"buttonBox.Cancel", "face_after", "#4682b4"},
+      {"nameEdit", "text_after", "#262a2e"},     {"logEdit", "text_after", "#262a2e"},
+      {"rememberBox", "face_after", "#ebecee"},  {"rememberBox", "text_after", "#262a2e"},
+      {"dayOption", "text_after", "#262a2e"},    {"nameLabel", "face_after", "#ebecee"},
+      {"nameLabel", "patch", "no"},              {"groupLabel", "patch", "yes"},
+      {"optionsGroup", "patch", "yes"},          {"saveButton", "patch", "no"},
+  };
+  for (const Cell& cell : cells) {
+    EXPECT_EQ(row(cell.control).at(cell.column), cell.value) << cell.control << " " << cell.column;
+  }
+  // The label in the group box shows the group box's own ground, which the skin left alone.
+  EXPECT_EQ(row("groupLabel").at("face_after"), row("optionsGroup").at("face_after"));
+  EXPECT_EQ(row("groupLabel").at("face_after"), row("groupLabel").at("face_before"));
+}
+
+// A file that gives no form, and the words of its one line.
+struct BadFile {
+  const char* what;
+  std::function<fs::path(const fs::path& folder)> make;
+  const char* says;
+};
+
+fs::path written(const fs::path& file, const std::string& bytes) {
+  std::ofstream(file, std::ios::binary) << bytes;
+  return file;
+}
+
+TEST(FormsRefused, EachBadFileInOneLineWithStatusTwoAndNothingWritten) {
+  const BadFile files[] = {
+      {"missing", [](const fs::path& f) { return f / "none.ui"; }, "none.ui: no such file"},
+      {"a folder",
+       [](const fs::path& f) {
+         fs::create_directory(f / "forms.ui");
+         return f / "forms.ui";
+       },
+       "a folder, not a file"},
+      {"a picture",
+       [](const fs::path& f) {
+         QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString((f / "a.png").string()));
+         return f / "a.png";
+       },
+       "a.png: not a Designer form: not XML"},
+      {"a program",
+       [](const fs::path& f) {
+         return written(f / "a.exe", std::string("MZ\x90\0\3\0\0\0", 8) + "PE\0\0");
+       },
+       "a.exe: not a Designer form: not XML"},
+      {"broken XML",
+       [](const fs::path& f) {
+         return written(f / "cut.ui", "<ui version=\"4.0\"><widget class=\"QWidget\" name=\"w\">");
+       },
+       "cut.ui: malformed XML: "},
+      {"other XML",
+       [](const fs::path& f) { return written(f / "page.ui", "<html><body/></html>"); },
+       "page.ui: not a Designer form: its root element is <html>, not <ui>"},
+      {"a form Qt cannot build",
+       [](const fs::path& f) { return written(f / "empty.ui", "<ui version=\"4.0\"/>"); },
+       "empty.ui: Qt's loader cannot build the form: Invalid UI file"},
+  };
+  for (const BadFile& file : files) {
+    const TempFolder folder;
+    const fs::path out = folder.path() / "out";
+    const tour_test::Run run =
+        tour_test::runTour({"--form", file.make(folder.path()).string(), "--out", out.string()});
+    EXPECT_EQ(run.status, 2) << file.what;
+    EXPECT_NE(run.err.find(file.says), std::string::npos) << file.what << ": " << run.err;
+    std::size_t lines = 0;
+    for (std::size_t at = run.err.find("skinbench-tour: "); at != std::string::npos;
+         at = run.err.find("skinbench-tour: ", at + 1)) {
+      ++lines;
+    }
+    EXPECT_EQ(lines, 1u) << file.what << ": " << run.err;
+    EXPECT_EQ(run.out, "") << file.what;
+    EXPECT_FALSE(fs::exists(out)) << file.what;
+  }
+}
+
+}  // namespace
