@@ -22,6 +22,8 @@ import threading
 import time
 from pathlib import Path
 
+import forms_run
+
 SIZES = [13, 100, 1000, 10000]
 ROUTINES = ["CargarSkin", "AplicarMetodo1"]
 SCALE_VARIANTS = [
@@ -319,6 +321,7 @@ def main():
             context, medians = run_benchmarks(bench_dir / "skinbench_bench", options.quick,
                                               scratch, report)
         where, runs, start = measure_start_up(bench_dir, options.quick, scratch)
+        forms_seconds, forms_runs = forms_run.measure(options.build, options.quick, scratch)
 
     notes = Path(__file__).resolve().parent / "notes.md"
     parts = [
@@ -331,6 +334,7 @@ def main():
         scale_section(medians),
         press_section(medians),
         start_section(where, runs, start),
+        forms_run.section(forms_seconds, forms_runs, verdict),
         notes.read_text().strip(),
     ]
     options.out.parent.mkdir(parents=True, exist_ok=True)
