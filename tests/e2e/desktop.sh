@@ -140,13 +140,17 @@ run_picture() {
   fail "the window kept changing"
 }
 
-# The forms run's output in $1 against its summary lines in $2: the three files, every form in
-# the same styles, two at least, and as many rows of each form and style as its line counts.
+# The forms run's output in $1 against its summary lines in $2: the three files, every form's
+# ground read, every form in the same styles, two at least, and as many rows of each form and
+# style as its line counts.
 check_forms_run() {
   local out=$1 summary=$2 file
   for file in forms.csv forms.md forms.png; do
     [ -s "$out/$file" ] || fail "the forms run in $out wrote no $file"
   done
+  # Every form's own ground shows between its controls, a main window's included.
+  ! grep -q "hidden by its controls" "$out/forms.md" ||
+    fail "the forms run in $out found a form with no ground of its own: $(grep hidden "$out/forms.md")"
   awk -F, -v summary="$summary" '
     FNR == NR {
       if (match($0, / in [^ ]+: [0-9]+ controls,/)) {

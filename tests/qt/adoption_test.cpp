@@ -121,10 +121,16 @@ TEST(Adoption, SetsEachMemberOnEveryKindOfWidgetThatHasIt) {
   }
 }
 
-TEST(Adoption, ReadsEachControlsPlaceInTwipsOffItsWidget) {
-  Adopted adopted(one<QLabel>("l", {10, 20, 120, 40}));
-  EXPECT_EQ(adopted.host.getProperty(adopted.first(), u"Left"), Value::number(150));
-  EXPECT_EQ(adopted.host.getProperty(adopted.first(), u"Height"), Value::number(600));
+// Its place in twips off its widget, and the system colours a control of its type reports until
+// the program sets its own.
+TEST(Adoption, ReadsEachControlsPlaceAndColoursAsADefinedControlsAre) {
+  Adopted label(one<QLabel>("l", {10, 20, 120, 40}));
+  EXPECT_EQ(label.host.getProperty(label.first(), u"Left"), Value::number(150));
+  EXPECT_EQ(label.host.getProperty(label.first(), u"Height"), Value::number(600));
+  EXPECT_EQ(label.host.getProperty(label.first(), u"BackColor"),
+            Value::int32(host::systemColor(15)));
+  Adopted text(one<QTextEdit>("t"));
+  EXPECT_EQ(text.host.getProperty(text.first(), u"BackColor"), Value::int32(host::systemColor(5)));
 }
 
 // A colour set by name, and where it must show: most of the widget, or some of its text.

@@ -53,8 +53,8 @@ class SampleForm : public testing::Test {
     folder_ = std::make_unique<TempFolder>();
     out_ = folder_->path() / "out";
     setenv("QT_PLUGIN_PATH", SKINBENCH_TRAP_PLUGINS, 1);
-    run_ = tour_test::runTour({"--form", SKINBENCH_SAMPLE_FORM, "--style", "Fusion", "--out",
-                               out_.string()});
+    run_ = tour_test::runTour(
+        {"--form", SKINBENCH_SAMPLE_FORM, "--style", "Fusion", "--out", out_.string()});
     unsetenv("QT_PLUGIN_PATH");
     rows_ = rowsOf(tour_test::readFile(out_ / "forms.csv"));
   }
@@ -86,7 +86,8 @@ TEST_F(SampleForm, WritesTheThreeFilesAndLoadsNoPlugin) {
 }
 
 // The file's own widgets in its tab order (its tab stops put saveButton before nameEdit): not
-// the form's window, nor Qt's inner widgets; the button box's buttons by the box and their text.
+// the form's window, nor Qt's inner widgets, nor a label that does not show; the button box's
+// buttons by the box and their text without its mnemonic mark ("&Yes").
 TEST_F(SampleForm, ControlsAreTheFilesWidgetsInItsTabOrder) {
   const std::vector<std::string> expected = {
       "nameLabel Label QLabel",
@@ -104,6 +105,7 @@ TEST_F(SampleForm, ControlsAreTheFilesWidgetsInItsTabOrder) {
       "fileView ListBox QListView",
       "loginPanel QWidget LoginPanel (as QWidget)",
       "buttonBox QDialogButtonBox QDialogButtonBox",
+      "buttonBox.Yes CommandButton QPushButton",
       "buttonBox.OK CommandButton QPushButton",
       "buttonBox.Cancel CommandButton QPushButton",
   };
@@ -124,17 +126,27 @@ TEST_F(SampleForm, ShowsTheSkinsColoursAndPatchesAsThePixelsHaveThem) {
     const char* value;
   };
   const Cell cells[] = {
-      {"saveButton", "face_after", "#4682b4"},  {"saveButton", "text_after", "#ffffff"},
-      {"buttonBox.OK", "face_after", "#4682b4"}, {"buttonBox.Cancel", "face_after", "#4682b4"},
-      {"nameEdit", "text_after", "#262a2e"},     {"logEdit", "text_after", "#262a2e"},
-      {"rememberBox", "face_after", "#ebecee"},  {"rememberBox", "text_after", "#262a2e"},
-      {"dayOption", "text_after", "#262a2e"},    {"nameLabel", "face_after", "#ebecee"},
-      {"nameLabel", "patch", "no"},              {"groupLabel", "patch", "yes"},
-      {"optionsGroup", "patch", "yes"},          {"saveButton", "patch", "no"},
+      {"saveButton", "face_after", "#4682b4"},
+      {"saveButton", "text_after", "#ffffff"},
+      {"buttonBox.OK", "face_after", "#4682b4"},
+      {"buttonBox.Cancel", "face_after", "#4682b4"},
+      {"nameEdit", "text_after", "#262a2e"},
+      {"logEdit", "text_after", "#262a2e"},
+      {"rememberBox", "face_after", "#ebecee"},
+      {"rememberBox", "text_after", "#262a2e"},
+      {"dayOption", "text_after", "#262a2e"},
+      {"nameLabel", "face_after", "#ebecee"},
+      {"nameLabel", "patch", "no"},
+      {"groupLabel", "patch", "yes"},
+      {"optionsGroup", "patch", "yes"},
+      {"saveButton", "patch", "no"},
   };
   for (const Cell& cell : cells) {
     EXPECT_EQ(row(cell.control).at(cell.column), cell.value) << cell.control << " " << cell.column;
   }
+  // The form opens with the focus on its window: a caret would be the darkest text of the first
+  // control in tab order.
+  EXPECT_NE(row("notesEdit").at("text_after"), "#000000");
   // The label in the group box shows the group box's own ground, which the skin left alone.
   EXPECT_EQ(row("groupLabel").at("face_after"), row("optionsGroup").at("face_after"));
   EXPECT_EQ(row("groupLabel").at("face_after"), row("groupLabel").at("face_before"));
@@ -197,6 +209,8 @@ TEST(FormsRefused, EachBadFileInOneLineWithStatusTwoAndNothingWritten) {
       ++lines;
     }
     EXPECT_EQ(lines, 1u) << file.what << ": " << run.err;
+    // Nor does Qt's loader say it again in its own words.
+    EXPECT_EQ(run.err.find("Designer: "), std::string::npos) << file.what << ": " << run.err;
     EXPECT_EQ(run.out, "") << file.what;
     EXPECT_FALSE(fs::exists(out)) << file.what;
   }
