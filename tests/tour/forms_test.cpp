@@ -193,8 +193,11 @@ TEST(FormsRefused, EachBadFileInOneLineWithStatusTwoAndNothingWritten) {
        [](const fs::path& f) { return written(f / "page.ui", "<html><body/></html>"); },
        "page.ui: not a Designer form: its root element is <html>, not <ui>"},
       {"a form Qt cannot build",
-       [](const fs::path& f) { return written(f / "empty.ui", "<ui version=\"4.0\"/>"); },
-       "empty.ui: Qt's loader cannot build the form: Invalid UI file"},
+       [](const fs::path& f) {
+         return written(f / "old.ui", "<ui version=\"3.0\"><widget class=\"QWidget\"/></ui>");
+       },
+       "old.ui: Qt's loader cannot build the form: This file was created using Designer from "
+       "Qt-3.0"},
   };
   for (const BadFile& file : files) {
     const TempFolder folder;
