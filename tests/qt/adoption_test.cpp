@@ -151,10 +151,6 @@ TEST(Adoption, ShowsEachColourOnScreen) {
     };
   };
   const ColourCase cases[] = {
-      {"graphical button face",
-       text("Go"),
-       {{u"Style", Value::int16(1)}, {u"BackColor", redValue}},
-       true},
       {"standard button text", text("Mmmm"), {{u"ForeColor", redValue}}, false},
       {"label ground", one<QLabel>("l"), {{u"BackColor", redValue}}, true},
       {"editor ground", one<QPlainTextEdit>("t"), {{u"BackColor", redValue}}, true},
