@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "host/forms_host.h"
+#include "tour/core/forwarding_host.h"
 
 namespace tour {
 
@@ -22,9 +22,9 @@ struct CallLog {
 // flag test belongs to the control the enumeration delivered last (the skin compares that
 // control's type name), and everything else to the form: its background, caption, collection and
 // enumeration, and the composing of colours.
-class RecordingHost final : public host::FormsHost {
+class RecordingHost final : public ForwardingHost {
  public:
-  explicit RecordingHost(host::FormsHost& inner) : inner_(inner) {}
+  using ForwardingHost::ForwardingHost;
 
   const CallLog& formLog() const { return form_; }
   // An empty log for a control that was asked nothing.
@@ -51,7 +51,6 @@ class RecordingHost final : public host::FormsHost {
   CallLog& logFor(host::ControlRef control);
   CallLog& current() { return logFor(current_); }
 
-  host::FormsHost& inner_;
   CallLog form_;
   std::map<std::uint32_t, CallLog> controls_;
   host::ControlRef current_;
