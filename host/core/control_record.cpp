@@ -12,6 +12,12 @@ constexpr ColorValue kButtonText = systemColor(18);
 constexpr ColorValue kWindow = systemColor(5);
 constexpr ColorValue kWindowText = systemColor(8);
 
+void reportSystemColours(ControlRecord& control) {
+  const bool textBox = control.type == ControlType::TextBox;
+  control.backColor = textBox ? kWindow : kButtonFace;
+  control.foreColor = textBox ? kWindowText : kButtonText;
+}
+
 }  // namespace
 
 ControlType definedType(const ControlDefinition& definition) {
@@ -34,9 +40,14 @@ void recordDefinition(ControlRecord& control, const ControlDefinition& definitio
   control.width = definition.width;
   control.height = definition.height;
   control.tabIndex = definition.tabIndex;
-  const bool textBox = control.type == ControlType::TextBox;
-  control.backColor = textBox ? kWindow : kButtonFace;
-  control.foreColor = textBox ? kWindowText : kButtonText;
+  reportSystemColours(control);
+}
+
+void recordAdopted(ControlRecord& control, ControlType type, Text typeName, Text name) {
+  control.type = type;
+  control.typeName = std::move(typeName);
+  control.name = std::move(name);
+  reportSystemColours(control);
 }
 
 }  // namespace host

@@ -35,4 +35,9 @@ ControlType definedType(const ControlDefinition& definition);
 // window and registers it.
 void recordDefinition(ControlRecord& control, const ControlDefinition& definition);
 
+// Fills the record of a control the host adopted, made elsewhere rather than from a definition:
+// what it is, its name, and the system colours it reports until the program sets its own, as a
+// defined control of its type does. The host reads its place and tab position off the platform.
+void recordAdopted(ControlRecord& control, ControlType type, Text typeName, Text name);
+
 }  // namespace host
