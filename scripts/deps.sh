@@ -15,6 +15,9 @@ set -euo pipefail
 run_packages=(cmake g++ make qt6-base-dev fonts-dejavu-core)
 # The tour's PNG encoder, header only: stb_image_write.
 run_packages+=(libstb-dev)
+# The tour's loader of Designer forms: Qt's UiTools. Qt's CMake files for it also ask for the
+# OpenGL module's, which qt6-tools-dev does not pull in.
+run_packages+=(qt6-tools-dev libqt6opengl6-dev)
 display_packages=(xvfb xauth)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev pkg-config libxcb1-dev)
 test_packages+=(xdotool x11-utils imagemagick valgrind python3)
@@ -27,6 +30,9 @@ test_packages+=(dpkg-dev file desktop-file-utils binutils-mingw-w64-i686)
 test_packages+=(python3-pyatspi gir1.2-atspi-2.0 at-spi2-core dbus-daemon)
 # The start tests meet a Wayland display with no compositor behind it through Qt's own plugin.
 test_packages+=(qt6-wayland)
+# Real Designer forms no one here wrote, for the tour's --form: the .ui files of PyQt's examples
+# (with PyQt itself, some 17 MB, over Qt libraries the tests have already).
+test_packages+=(pyqt6-examples)
 # MinGW-w64 (posix threads), GoogleTest's source, 64-bit Wine with the X libraries its display
 # driver loads, and what the tests of the Windows program drive it with.
 windows_packages=(cmake ninja-build python3 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Makes what README.md and docs/ show of the programs from the programs themselves: the README's
-# verdict table and docs/tour.png from skinbench-tour (offscreen, Fusion), and
+# verdict table and docs/tour.png from skinbench-tour (offscreen, Fusion), docs/forms.png from
+# the tour's --form run on a real Designer form (Debian's pyqt6-examples), and
 # docs/skinned-window.png from skinbench in a virtual X server under openbox, as a desktop shows
 # it. Needs a build (scripts/build.sh) and what scripts/deps.sh test installs.
 # With --windows, instead the README's Windows tables, classic and themed, from the 64-bit
 # skinbench-tour.exe under Wine in a virtual X server with openbox (tests/tour_win32/tour.sh);
 # needs a Windows build (scripts/windows.sh).
 # Usage: scripts/docs.sh [--windows] [--check] [BUILD_DIR]
-#   --check  writes nothing, and fails, naming each one, when any of the three differs from what
-#            the programs draw now (pictures pixel for pixel).
+#   --check  writes nothing, and fails, naming each one, when any of them differs from what the
+#            programs draw now (pictures pixel for pixel).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 windows=""
@@ -78,8 +79,19 @@ if ! QT_QPA_PLATFORM=offscreen "$build/tour/skinbench-tour" --style Fusion --out
   echo "error: the tour failed" >&2
   exit 1
 fi
+# A small dialog with a group box and a button box, as its authors drew it.
+readonly real_form=/usr/share/doc/pyqt6-examples/examples/multimediawidgets/camera/imagesettings.ui
+[ -f "$real_form" ] ||
+  { echo "error: no $real_form: install pyqt6-examples (scripts/deps.sh test)" >&2; exit 1; }
+if ! QT_QPA_PLATFORM=offscreen "$build/tour/skinbench-tour" --form "$real_form" --style Fusion \
+  --out "$scratch/forms" >/dev/null 2>"$scratch/forms.log"; then
+  cat "$scratch/forms.log" >&2
+  echo "error: the tour's forms run failed" >&2
+  exit 1
+fi
 "$root/tests/e2e/desktop.sh" picture "$build/app/skinbench" "$scratch/window.png" >/dev/null
 convert "$scratch/tour/tour.png" -strip "png:$scratch/tour.png"
+convert "$scratch/forms/forms.png" -strip "png:$scratch/forms.png"
 convert "$scratch/window.png" -strip "png:$scratch/skinned-window.png"
 
 # The README with the tour's Fusion table, its heading a level down, between the markers.
@@ -88,8 +100,8 @@ readme_with_tables "$scratch/tour/verdicts.md" '^## Fusion style' "$begin_marker
 
 if [ -z "$check" ]; then
   cp "$scratch/README.md" "$root/README.md"
-  cp "$scratch/tour.png" "$scratch/skinned-window.png" "$root/docs/"
-  echo "wrote README.md, docs/tour.png and docs/skinned-window.png"
+  cp "$scratch/tour.png" "$scratch/forms.png" "$scratch/skinned-window.png" "$root/docs/"
+  echo "wrote README.md, docs/tour.png, docs/forms.png and docs/skinned-window.png"
   exit 0
 fi
 
@@ -98,7 +110,7 @@ if ! diff -u "$root/README.md" "$scratch/README.md"; then
   echo "STALE: README.md's verdict table differs from the tour's (above)" >&2
   stale=1
 fi
-for picture in tour.png skinned-window.png; do
+for picture in tour.png forms.png skinned-window.png; do
   # compare prints how many pixels differ; its status is 0 alike, 1 different, 2 unusable.
   if ! differing=$(compare -metric AE "$root/docs/$picture" "$scratch/$picture" null: 2>&1); then
     echo "STALE: docs/$picture: $differing pixels differ from what the program draws now" >&2
@@ -109,4 +121,5 @@ if [ "$stale" -ne 0 ]; then
   echo "Run scripts/docs.sh to make them anew." >&2
   exit 1
 fi
-echo "README.md's verdict table, docs/tour.png and docs/skinned-window.png are current"
+echo "README.md's verdict table, docs/tour.png, docs/forms.png and docs/skinned-window.png are" \
+  "current"

@@ -19,6 +19,7 @@ from pathlib import Path
 from bench.common.performance import (VirtualDisplay, kept_windows_section, median_samples,
                                       parse_options, run_whole, start_in_turn, start_rows, table,
                                       verdict)
+from bench.qt import forms_run
 
 SIZES = [13, 100, 1000, 10000]
 ROUTINES = ["CargarSkin", "AplicarMetodo1"]
@@ -222,6 +223,7 @@ def main():
             context, medians = run_benchmarks(bench_dir / "skinbench_bench", options.quick,
                                               scratch, report)
         where, runs, start = measure_start_up(bench_dir, options.quick, scratch)
+        forms_seconds, forms_runs = forms_run.measure(options.build, options.quick, scratch)
 
     notes = Path(__file__).resolve().parent / "notes.md"
     parts = [
@@ -234,6 +236,7 @@ def main():
         scale_section(medians),
         press_section(medians),
         start_section(where, runs, start),
+        forms_run.section(forms_seconds, forms_runs, verdict),
         notes.read_text().strip(),
     ]
     options.out.parent.mkdir(parents=True, exist_ok=True)

@@ -1,6 +1,7 @@
 """Runs the Windows benchmarks under Wine and writes their section of docs/performance.md.
 
     python3 -m bench.win32.performance --build BUILD_DIR [--quick] [--runs N] [--out FILE]
+    python3 -m bench.win32.performance --build BUILD_DIR --requests
     (bench/win32/run.sh)
 
 BUILD_DIR is the 64-bit Windows build (build-windows-x64/). Start-up: skinbench.exe's code in a
@@ -11,9 +12,10 @@ in turn; and once more each with Wine's server tracing, to count the requests ea
 of it. Memory:
 the peak resident memory of each of those processes. A press of "PROBAR": timed inside the
 process, on the Win32 host, against the floor of the Win32 work it needs. skinbench-tour.exe
---form on a program of twenty dialogs, both styles: the whole run, against its target. --quick runs a few of
-each as a smoke test; its figures mean nothing, and it writes to the build folder unless --out
-says otherwise.
+--form on a program of twenty dialogs, both styles: the whole run, against its target. --quick
+runs a few of each as a smoke test; its figures mean nothing, and it writes to the build folder unless --out
+says otherwise. --requests only counts the requests of one start of each, by kind, and prints
+them beside each other; it writes nothing, and takes seconds where the whole run takes minutes.
 """
 
 import os
@@ -151,24 +153,31 @@ def check_floor_is_fair(folder):
 
 
 def measure_start_up(prefix, folder, runs, warm_up, scratch):
-    """Medians {program: (ms, KiB)}, and the program's time over the bare program's in each turn."""
+    """Medians {program: (ms, KiB)}, the program's time over the bare program's in each turn, and
+    the machine's one-minute load average as the starts began and as they ended."""
+    load_before = os.getloadavg()[0]
     samples = start_in_turn(START_PROGRAMS, runs, warm_up,
                             lambda name: run_once(prefix, folder / name, scratch / "errors.txt"))
     program, bare = (samples[name] for name in START_PROGRAMS)
     turn_ratios = [p[0] / b[0] for p, b in zip(program, bare)]
-    return median_samples(samples), turn_ratios
+    return median_samples(samples), turn_ratios, (load_before, os.getloadavg()[0])
 
 
 def count_requests(prefix, folder, scratch):
     """Requests that one start of each program makes of Wine's server from its main thread, as
-    the server traces them: unlike times, the same from run to run. Returns {program: {request:
-    count}}. The server is started again with its tracing on for this, and ended after."""
+    the server traces them: unlike times, the same from run to run but for a few waits. Returns
+    {program: {request: count}}. The server is started again with its tracing on for this, and
+    ended after."""
     subprocess.run([prefix.server, "-k"], env=prefix.env, check=False)
     subprocess.run([prefix.server, "-w"], env=prefix.env, check=False)
     counts = {}
-    with open(scratch / "server.txt", "w+") as trace:
+    traced = scratch / "server.txt"
+    # The server appends to the trace through an opening of its own, and it is read through
+    # another: sharing one, each read would move the place the server writes at back over lines
+    # already written, which then lose a start's first requests, now and then all of them.
+    with open(traced, "ab") as written, open(traced) as trace:
         server = subprocess.Popen([prefix.server, "-f", "-p", "-d1"], env=prefix.env,
-                                  stdout=subprocess.DEVNULL, stderr=trace)
+                                  stdout=subprocess.DEVNULL, stderr=written)
         try:
             for name in START_PROGRAMS:
                 run_once(prefix, folder / name, scratch / "errors.txt")  # the desktop's first start
@@ -216,6 +225,18 @@ def requests_of(unix_pid, trace):
     for name in names:
         counted[name] = counted.get(name, 0) + 1
     return counted
+
+
+def requests_by_kind(requests):
+    """The two counts side by side, by request, those that differ most first, and their totals."""
+    program, bare = (requests[name] for name in START_PROGRAMS)
+    kinds = sorted(set(program) | set(bare),
+                   key=lambda n: (-abs(program.get(n, 0) - bare.get(n, 0)), n))
+    rows = [[n, program.get(n, 0), bare.get(n, 0), f"{program.get(n, 0) - bare.get(n, 0):+d}"]
+            for n in kinds]
+    rows.append(["(all)", sum(program.values()), sum(bare.values()),
+                 f"{sum(program.values()) - sum(bare.values()):+d}"])
+    return table(["Request", "Program", "Bare Win32", "More"], rows)
 
 
 def measure_presses(prefix, folder, repeats, scratch):
@@ -298,7 +319,7 @@ def forms_text(seconds):
 
 
 def section(build, wine, runs, start, presses, requests, forms, quick):
-    start, turn_ratios = start
+    start, turn_ratios, load = start
     program_requests = sum(requests["skinbench_first_paint.exe"].values())
     bare_requests = sum(requests["bare_first_paint.exe"].values())
     requests_ratio = program_requests / bare_requests
@@ -336,7 +357,10 @@ def section(build, wine, runs, start, presses, requests, forms, quick):
         "requests', of the two counts.",
         table(["", "Program", "Bare Win32", "Ratio", "Target", ""], rows),
         f"How noisy: the program's time over the bare program's, turn by turn, has its middle "
-        f"half between {quartiles[0]:.2f} and {quartiles[2]:.2f} (median {quartiles[1]:.2f}).",
+        f"half between {quartiles[0]:.2f} and {quartiles[2]:.2f} (median {quartiles[1]:.2f}). "
+        f"The machine's load (its one-minute average) was {load[0]:.1f} as the starts began and "
+        f"{load[1]:.1f} as they ended, on {os.cpu_count()} cores; the starts themselves keep "
+        "about one busy, and anything above that is other work running beside them.",
         '### A press of "PROBAR"\n\nOne press running each method on Form1 on the Win32 host, '
         "through the button's click, including the painting that follows (messages processed "
         "until none is pending), and the click handler alone; medians, timed inside the "
@@ -367,18 +391,22 @@ def press_row(method, presses):
 # each cost shows up as, and the cost in words.
 START_COSTS = [
     (("get_process_winstation", "set_user_object_info", "enum_key"),
-     "the dots per inch of a window, which Wine works out, checking its list of monitors "
-     "(three requests), at each window made, placed or painted, whether the program "
-     "declares DPI awareness or not: these come with the program's further window work below"),
+     "the dots per inch that Wine works out, checking its list of monitors (three requests each "
+     "time): ten checks come with the form's fixed frame, which a user cannot resize, where the "
+     "bare program's window can be resized (a trial build with a resizable frame made ten "
+     "fewer), and six with loading the program's icon in its two sizes for the form's window "
+     "class"),
     (("set_window_info",),
-     "the host's procedure in front of each control's own (two window settings per control: "
-     "the control it stands for and the procedure), and the group of the second option button"),
-    (("set_window_text",),
-     "each control's caption, set once its window is made, through the program's own "
-     "property (the bare program hands its captions to CreateWindowEx)"),
-    (("get_update_region", "get_visible_region", "redraw_window", "get_window_tree"),
-     "painting the seven graphical buttons, which the host draws, and the skin's colours, which "
-     "the other controls ask for as they paint"),
+     "the skin's settings on windows made already: the graphical style of the seven command "
+     "buttons and the flat frames of the two text boxes (their style and extended style), and "
+     "the form's own window setting, which leads its window procedure to the form"),
+    (("get_update_region", "get_visible_region", "redraw_window", "get_window_tree",
+      "update_window_zorder", "get_message"),
+     "painting: the form leaves its controls out of its own painting (WS_CLIPCHILDREN), so that "
+     "its background is never drawn over them, which asks for the regions around them (28 "
+     "requests in a trial build without it); the program paints its window whole as it is shown "
+     "(UpdateWindow), where the bare program takes each window's paint as a message of its own, "
+     "which accounts for the fewer get_message; the text boxes repaint after the skin's frames"),
 ]
 
 
@@ -411,29 +439,44 @@ def findings(start, presses, requests):
     rest = sum(program.get(n, 0) - bare.get(n, 0) for n in (set(program) | set(bare)) - named)
     lines.append(f"  - {rest:+d} requests of other kinds, one or two each.")
     lines.append(
-        "  - Besides requests: the program's icon, two images loaded from its resources and handed "
-        "to the window, which Wine converts for the X window manager each time; Form1's load "
-        "event with the skin, by name through the host's member tables (in the process, no "
-        "request); the larger executable with its C++ runtime linked in.")
+        "  - Besides requests: the program's icon, converted by Wine for the X window manager "
+        "once, as the form's window is made with its class's icon (given to the window "
+        "afterwards, each of its two images had Wine convert it again); Form1's load event with "
+        "the skin, by name through the host's member tables (in the process, no request); the "
+        "larger executable with its C++ runtime linked in.")
+    lines.append(
+        "  - Not asked any more: a caption set on each control after its window was made (each "
+        "is now made with its caption), a window setting per control for the form to find it by "
+        "(the host finds it through what it keeps in the process), the group of the second "
+        "option button set afterwards, the icon given to the window after it was made, and a "
+        "repaint of the form scheduled before it is first shown. Together these took the "
+        "program's start from 2449 requests to about 2375.")
     lines.append(
         "- **Noise.** On this machine's two cores, shared with other work, start-ups vary by "
         "tens of milliseconds from run to run, which is why both programs are started in turn "
-        "and the medians compared; the request counts do not vary.")
+        "and the medians compared; the request counts vary only by a few waits for a message "
+        "(select, set_queue_mask), by up to four.")
     return "\n".join(lines)
 
 
 def main():
-    options = parse_options(__doc__.splitlines()[0], "win32", lambda parser: parser.add_argument(
-        "--runs", type=int, default=LEAST_START_RUNS,
-        help=f"start-ups of each program, at least {LEAST_START_RUNS}"))
+    def more_options(parser):
+        parser.add_argument("--runs", type=int, default=LEAST_START_RUNS,
+                            help=f"start-ups of each program, at least {LEAST_START_RUNS}")
+        parser.add_argument("--requests", action="store_true",
+                            help="only count the requests of one start of each, and print them")
+
+    options = parse_options(__doc__.splitlines()[0], "win32", more_options)
     # Ended from outside, it still ends what it started: the X server, openbox and Wine's server.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     folder = options.folder
     runs, warm_up, repeats = ((2, 1, 3) if options.quick else
                               (max(options.runs, LEAST_START_RUNS), 3, 201))
     try:
-        for path in (*(folder / name for name in (*START_PROGRAMS, PRESS_PROGRAM, FORMS_FILE)),
-                     options.build / TOUR_PROGRAM):
+        needed = [folder / name for name in START_PROGRAMS]
+        if not options.requests:
+            needed += [folder / PRESS_PROGRAM, folder / FORMS_FILE, options.build / TOUR_PROGRAM]
+        for path in needed:
             if not path.exists():
                 raise Failure(f"{path} is not built")
         check_floor_is_fair(folder)
@@ -441,6 +484,9 @@ def main():
             if not x.display:
                 raise Failure("no virtual X server could be started (Xvfb)")
             with WindowManager(x.display), WinePrefix(folder / "wine-prefix", x.display) as prefix:
+                if options.requests:
+                    print(requests_by_kind(count_requests(prefix, folder, Path(scratch))))
+                    return 0
                 start = measure_start_up(prefix, folder, runs, warm_up, Path(scratch))
                 requests = count_requests(prefix, folder, Path(scratch))
                 presses = measure_presses(prefix, folder, repeats, Path(scratch))

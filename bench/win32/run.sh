@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Windows benchmarks in the 64-bit Windows build (build-windows-x64/, or $BUILD_DIR)
 # and runs them under Wine, writing the Windows section of docs/performance.md. With --quick, a
-# smoke run whose figures mean nothing, written to the build folder instead.
-# Usage: bench/win32/run.sh [--quick] [--runs N]
+# smoke run whose figures mean nothing, written to the build folder instead. With --requests, only
+# the requests to Wine's server of one start of each program, by kind, printed and not written.
+# Usage: bench/win32/run.sh [--quick | --requests] [--runs N]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 "$root/scripts/deps.sh" windows

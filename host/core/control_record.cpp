@@ -5,11 +5,18 @@
 namespace host {
 namespace {
 
-// The colours a control reports before the program sets any.
+// The colours a control reports before the program sets any: the system's, button face and
+// text, or for a text box window and window text.
 constexpr ColorValue kButtonFace = systemColor(15);
 constexpr ColorValue kButtonText = systemColor(18);
 constexpr ColorValue kWindow = systemColor(5);
 constexpr ColorValue kWindowText = systemColor(8);
+
+void reportSystemColours(ControlRecord& control) {
+  const bool textBox = control.type == ControlType::TextBox;
+  control.backColor = textBox ? kWindow : kButtonFace;
+  control.foreColor = textBox ? kWindowText : kButtonText;
+}
 
 }  // namespace
 
@@ -33,13 +40,14 @@ void recordDefinition(ControlRecord& control, const ControlDefinition& definitio
   control.width = definition.width;
   control.height = definition.height;
   control.tabIndex = definition.tabIndex;
-  recordSystemColours(control);
+  reportSystemColours(control);
 }
 
-void recordSystemColours(ControlRecord& control) {
-  const bool textBox = control.type == ControlType::TextBox;
-  control.backColor = textBox ? kWindow : kButtonFace;
-  control.foreColor = textBox ? kWindowText : kButtonText;
+void recordAdopted(ControlRecord& control, ControlType type, Text typeName, Text name) {
+  control.type = type;
+  control.typeName = std::move(typeName);
+  control.name = std::move(name);
+  reportSystemColours(control);
 }
 
 }  // namespace host

@@ -30,13 +30,14 @@ struct ControlRecord : ControlEntry {
 // The control type a definition names; an unknown one is refused.
 ControlType definedType(const ControlDefinition& definition);
 
-// Gives the record of a control of its type the system colours it reports until the program sets
-// its own: button face and text, or for a text box window and window text.
-void recordSystemColours(ControlRecord& control);
-
 // Fills a new control's record from its definition: what it is, its names, its twips, and the
 // system colours it reports until the program sets its own. The host then makes its widget or
 // window and registers it.
 void recordDefinition(ControlRecord& control, const ControlDefinition& definition);
+
+// Fills the record of a control the host adopted, made elsewhere rather than from a definition:
+// what it is, its name, and the system colours it reports until the program sets its own, as a
+// defined control of its type does. The host reads its place and tab position off the platform.
+void recordAdopted(ControlRecord& control, ControlType type, Text typeName, Text name);
 
 }  // namespace host

@@ -64,19 +64,27 @@ void callMember(Control& control, TextView name, std::span<const Value> argument
 
 [[noreturn]] void refuseStoredSetting(const ControlRecord& control, TextView member);
 
+// Sets each setting a definition stores for a new control, once its widget or window is made;
+// each must name a settable property.
+template <class Control>
+void applyStoredSettings(Control& control, const ControlDefinition& definition) {
+  for (const StoredSetting& setting : definition.settings) {
+    const auto* found = control.members->properties.find(setting.member);
+    if (!found || !found->set) refuseStoredSetting(control, setting.member);
+    found->set(control, setting.value);
+  }
+}
+
 // Sets what a definition stores for a new control, once its widget or window is made: the
-// caption (a text box's text), then each stored setting, which must name a settable property.
+// caption (a text box's text), then each stored setting. A host whose window takes its caption
+// when it is made applies the stored settings alone.
 template <class Control>
 void applyDefinition(Control& control, const ControlDefinition& definition) {
   const Value caption = Value::text(definition.caption);
   const Member captionMember =
       control.type == ControlType::TextBox ? Member::Text : Member::Caption;
   control.members->properties.find(nameOf(captionMember))->set(control, caption);
-  for (const StoredSetting& setting : definition.settings) {
-    const auto* found = control.members->properties.find(setting.member);
-    if (!found || !found->set) refuseStoredSetting(control, setting.member);
-    found->set(control, setting.value);
-  }
+  applyStoredSettings(control, definition);
 }
 
 }  // namespace host

@@ -10,13 +10,15 @@
 namespace host::qt {
 
 using ControlType = host::ControlType;
+class ButtonLook;
 class IndicatorFits;
 
 // What the host keeps of one control besides what every host keeps: its widget, the member
-// table of its type, and the host's kept indicator looks.
+// table of its type, a command button's look, and the host's kept indicator looks.
 struct Control : ControlRecord {
   const MemberTableOf<Control>* members = nullptr;  // the type's, looked up once at registering
   QPointer<QWidget> widget;                         // owned by the form widget
+  ButtonLook* look = nullptr;                       // a command button's, owned by its widget
   IndicatorFits* indicatorFits = nullptr;           // the host's
   std::uint64_t indicatorLook = 0;  // the serial of the fitted look its palette holds
   bool live() const { return !widget.isNull(); }

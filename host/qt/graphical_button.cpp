@@ -9,61 +9,74 @@
 #include "host/qt/pixel_frame.h"
 
 namespace host::qt {
+namespace {
 
-GraphicalButton::GraphicalButton(QWidget* parent)
-    : QPushButton(parent),
-      face_(palette().color(QPalette::Button)),
-      text_(palette().color(QPalette::ButtonText)) {}
+// A push button's style option as the button itself fills it. The button keeps the call to
+// itself; a pointer to it, taken in a class derived from the button, may be called on any push
+// button.
+struct StyleOptionOf : QPushButton {
+  static QStyleOptionButton of(const QPushButton& button) {
+    QStyleOptionButton option;
+    (button.*(&StyleOptionOf::initStyleOption))(&option);
+    return option;
+  }
+};
 
-void GraphicalButton::setGraphical(bool graphical) {
+}  // namespace
+
+ButtonLook::ButtonLook(QPushButton& button)
+    : button_(button),
+      face_(button.palette().color(QPalette::Button)),
+      text_(button.palette().color(QPalette::ButtonText)) {}
+
+void ButtonLook::setGraphical(bool graphical) {
   graphical_ = graphical;
-  update();
+  button_.update();
 }
 
-void GraphicalButton::setRaised(bool raised) {
+void ButtonLook::setRaised(bool raised) {
   raised_ = raised;
-  update();
+  button_.update();
 }
 
-void GraphicalButton::setFaceColor(const QColor& color) {
+void ButtonLook::setFaceColor(const QColor& color) {
   face_ = color;
-  update();
+  button_.update();
 }
 
-void GraphicalButton::setTextColor(const QColor& color) {
+void ButtonLook::setTextColor(const QColor& color) {
   text_ = color;
-  update();
+  button_.update();
 }
 
-void GraphicalButton::paintEvent(QPaintEvent* /*event*/) {
+void ButtonLook::paint() {
   if (!graphical_) {
     paintStandard();
     return;
   }
-  QPainter painter(this);
-  const PixelFrame frame(painter, rect());
-  const QColor face = isDown() ? face_.darker(115) : face_;
+  QPainter painter(&button_);
+  const PixelFrame frame(painter, button_.rect());
+  const QColor face = button_.isDown() ? face_.darker(115) : face_;
   paintFace(painter, frame, face);
   paintCaption(painter);
-  if (hasFocus()) paintFocus(painter, frame, face);
+  if (button_.hasFocus()) paintFocus(painter, frame, face);
 }
 
 // The platform style's look, with the text in the button's text colour.
-void GraphicalButton::paintStandard() {
-  QStylePainter painter(this);
-  QStyleOptionButton option;
-  initStyleOption(&option);
+void ButtonLook::paintStandard() {
+  QStylePainter painter(&button_);
+  QStyleOptionButton option = StyleOptionOf::of(button_);
   option.palette = standardPalette();
   painter.drawControl(QStyle::CE_PushButton, option);
 }
 
-const QPalette& GraphicalButton::standardPalette() {
+const QPalette& ButtonLook::standardPalette() {
   constexpr std::size_t kKept = 4;
-  const qint64 base = palette().cacheKey();
+  const qint64 base = button_.palette().cacheKey();
   for (const TextPalette& kept : standardPalettes_) {
     if (kept.base == base && kept.text == text_.rgba()) return kept.palette;
   }
-  QPalette colours = palette();
+  QPalette colours = button_.palette();
   colours.setColor(QPalette::ButtonText, text_);
   if (standardPalettes_.size() == kKept) standardPalettes_.pop_front();
   standardPalettes_.push_back({base, text_.rgba(), colours});
@@ -84,9 +97,8 @@ void fillBand(QPainter& painter, const PixelFrame::Sides& band, const QColor& to
 
 // The border lies on whole device pixels: equally thick on every side at any scale, with no
 // sliver of the face outside it.
-void GraphicalButton::paintFace(QPainter& painter, const PixelFrame& frame,
-                                const QColor& face) const {
-  painter.fillRect(rect(), face);
+void ButtonLook::paintFace(QPainter& painter, const PixelFrame& frame, const QColor& face) const {
+  painter.fillRect(button_.rect(), face);
   if (!raised_) {
     const QColor border = face.darker(170);
     fillBand(painter, frame.band(0), border, border);
@@ -97,7 +109,7 @@ void GraphicalButton::paintFace(QPainter& painter, const PixelFrame& frame,
   const QPalette bevel(face);
   const QColor light = bevel.color(QPalette::Light);
   const QColor shadow = bevel.color(QPalette::Shadow), dark = bevel.color(QPalette::Dark);
-  if (isDown()) {
+  if (button_.isDown()) {
     fillBand(painter, frame.band(0), shadow, light);
     fillBand(painter, frame.band(1), dark, face);
   } else {
@@ -108,20 +120,20 @@ void GraphicalButton::paintFace(QPainter& painter, const PixelFrame& frame,
 
 // A ring two bands wide, inside the border or bevel with a band of face between, in black or
 // white, whichever stands out more on this face: on any face the contrast is at least 4.5:1.
-void GraphicalButton::paintFocus(QPainter& painter, const PixelFrame& frame,
-                                 const QColor& face) const {
+void ButtonLook::paintFocus(QPainter& painter, const PixelFrame& frame, const QColor& face) const {
   const QColor ring = strongestAgainst(face);
   for (const int band : {kFocusBand, kFocusBand + 1})
     fillBand(painter, frame.band(band), ring, ring);
 }
 
-void GraphicalButton::paintCaption(QPainter& painter) const {
-  const QColor colour =
-      isEnabled() ? text_ : palette().color(QPalette::Disabled, QPalette::ButtonText);
+void ButtonLook::paintCaption(QPainter& painter) const {
+  const QColor colour = button_.isEnabled()
+                            ? text_
+                            : button_.palette().color(QPalette::Disabled, QPalette::ButtonText);
   painter.setPen(colour);
-  painter.setFont(font());
-  const QRect area = isDown() ? rect().translated(1, 1) : rect();
-  painter.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+  painter.setFont(button_.font());
+  const QRect area = button_.isDown() ? button_.rect().translated(1, 1) : button_.rect();
+  painter.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic, button_.text());
 }
 
 }  // namespace host::qt

@@ -9,12 +9,14 @@ namespace host::qt {
 
 class PixelFrame;
 
-// A push button that either leaves its painting to the platform style (standard) or, when
-// graphical, paints its face and text itself in the colours it is given: flat with a thin
-// border, or raised with a 3-D bevel.
-class GraphicalButton final : public QPushButton {
+// How a push button paints itself: either the platform style's look (standard), with its text
+// in the button's text colour, or, when graphical, its face and text in the colours it is given:
+// flat with a thin border, or raised with a 3-D bevel. It paints any push button from within the
+// button's paint event: the host's own buttons, and the buttons of a form the host adopted.
+class ButtonLook {
  public:
-  explicit GraphicalButton(QWidget* parent);
+  // Starts with the button's own face and text colours.
+  explicit ButtonLook(QPushButton& button);
 
   void setGraphical(bool graphical);
   void setRaised(bool raised);
@@ -22,8 +24,8 @@ class GraphicalButton final : public QPushButton {
   void setTextColor(const QColor& color);
   bool graphical() const { return graphical_; }
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  // Paints the button as it looks now; only while the button handles a paint event.
+  void paint();
 
  private:
   void paintStandard();
@@ -34,6 +36,7 @@ class GraphicalButton final : public QPushButton {
 
   static constexpr int kFocusBand = 3;  // bands in from the edge
 
+  QPushButton& button_;
   bool graphical_ = false;
   bool raised_ = true;
   QColor face_;
@@ -47,6 +50,25 @@ class GraphicalButton final : public QPushButton {
     QPalette palette;
   };
   std::deque<TextPalette> standardPalettes_;
+};
+
+// The host's own push button, painted by its look.
+class GraphicalButton final : public QPushButton {
+ public:
+  explicit GraphicalButton(QWidget* parent) : QPushButton(parent), look_(*this) {}
+
+  ButtonLook& look() { return look_; }
+  void setGraphical(bool graphical) { look_.setGraphical(graphical); }
+  void setRaised(bool raised) { look_.setRaised(raised); }
+  void setFaceColor(const QColor& color) { look_.setFaceColor(color); }
+  void setTextColor(const QColor& color) { look_.setTextColor(color); }
+  bool graphical() const { return look_.graphical(); }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override { look_.paint(); }
+
+ private:
+  ButtonLook look_;
 };
 
 }  // namespace host::qt

@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTextEdit>
 
 #include "host/core/record_accessors.h"
 #include "host/qt/convert.h"
@@ -43,7 +45,7 @@ void setBoxRole(Control& control, QPalette::ColorRole role, const QColor& colour
 void showBackColor(Control& control, const QColor& colour) {
   switch (control.type) {
     case ControlType::CommandButton:
-      as<GraphicalButton>(control).setFaceColor(colour);
+      control.look->setFaceColor(colour);
       return;
     case ControlType::TextBox:
       setRole(control, QPalette::Base, colour);
@@ -65,7 +67,7 @@ void showBackColor(Control& control, const QColor& colour) {
 void showForeColor(Control& control, const QColor& colour) {
   switch (control.type) {
     case ControlType::CommandButton:
-      as<GraphicalButton>(control).setTextColor(colour);
+      control.look->setTextColor(colour);
       return;
     case ControlType::TextBox:
       setRole(control, QPalette::Text, colour);
@@ -77,6 +79,16 @@ void showForeColor(Control& control, const QColor& colour) {
     case ControlType::Other:
       setRole(control, control.widget->foregroundRole(), colour);
       return;
+  }
+}
+
+// A text box's border: a line edit's frame, or the frame of a multi-line editor.
+void showBorder(Control& control) {
+  const bool framed = control.borderStyle == 1;
+  if (auto* line = qobject_cast<QLineEdit*>(control.widget)) {
+    line->setFrame(framed);
+  } else if (auto* frame = qobject_cast<QFrame*>(control.widget)) {
+    frame->setFrameShape(framed ? QFrame::StyledPanel : QFrame::NoFrame);
   }
 }
 
@@ -94,13 +106,13 @@ void showRecorded(Control& c, Member member) {
       showForeColor(c, resolveColor(c.foreColor));
       return;
     case Member::Appearance:
-      if (c.type == ControlType::CommandButton) as<GraphicalButton>(c).setRaised(c.appearance == 1);
+      if (c.type == ControlType::CommandButton) c.look->setRaised(c.appearance == 1);
       return;
     case Member::Style:
-      as<GraphicalButton>(c).setGraphical(c.style == 1);
+      c.look->setGraphical(c.style == 1);
       return;
     case Member::BorderStyle:
-      as<QLineEdit>(c).setFrame(c.borderStyle == 1);
+      showBorder(c);
       return;
     default:
       return;
@@ -124,11 +136,27 @@ Value getCaption(const Control& c) {
 void setCaption(Control& c, const Value& v) {
   as<QAbstractButton>(c).setText(toQString(v.asText()));
 }
+// A text box is a line edit, or a multi-line editor whose text is its plain text.
 Value getText(const Control& c) {
-  return Value::text(fromQString(as<QLineEdit>(c).text()));
+  QString text;
+  if (auto* line = qobject_cast<QLineEdit*>(c.widget)) {
+    text = line->text();
+  } else if (auto* rich = qobject_cast<QTextEdit*>(c.widget)) {
+    text = rich->toPlainText();
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(c.widget)) {
+    text = plain->toPlainText();
+  }
+  return Value::text(fromQString(text));
 }
 void setText(Control& c, const Value& v) {
-  as<QLineEdit>(c).setText(toQString(v.asText()));
+  const QString text = toQString(v.asText());
+  if (auto* line = qobject_cast<QLineEdit*>(c.widget)) {
+    line->setText(text);
+  } else if (auto* rich = qobject_cast<QTextEdit*>(c.widget)) {
+    rich->setPlainText(text);
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(c.widget)) {
+    plain->setPlainText(text);
+  }
 }
 
 Value getCheckValue(const Control& c) {
@@ -173,8 +201,11 @@ const MemberTableOf<Control>& membersOf(ControlType type) {
 
 QWidget* createWidget(Control& control, QWidget* parent) {
   switch (control.type) {
-    case ControlType::CommandButton:
-      return new GraphicalButton(parent);
+    case ControlType::CommandButton: {
+      auto* button = new GraphicalButton(parent);
+      control.look = &button->look();
+      return button;
+    }
     case ControlType::TextBox:
       return new QLineEdit(parent);
     case ControlType::CheckBox:

@@ -5,6 +5,7 @@
 #include <QPalette>
 #include <iostream>
 
+#include "host/qt/adoption.h"
 #include "host/qt/convert.h"
 #include "host/qt/members.h"
 
@@ -34,13 +35,32 @@ QtHost::~QtHost() {
 FormRef QtHost::createForm(const FormDefinition& definition) {
   auto made = std::make_unique<Form>();
   made->name = definition.name;
-  made->widget = std::make_unique<FormWidget>();
+  auto widget = std::make_unique<FormWidget>();
+  made->built = widget.get();
+  made->widget = std::move(widget);
   made->widget->setObjectName(toQString(definition.name));
   made->widget->setWindowTitle(toQString(definition.caption));
   made->widget->setFixedSize(toPixels(definition.clientWidth), toPixels(definition.clientHeight));
   Form& form = registry_.add(std::move(made));
   for (const ControlDefinition& item : definition.controls) createControl(form, item);
   threadTabOrder(form);
+  return form.ref;
+}
+
+FormRef QtHost::adoptForm(std::unique_ptr<QWidget> window, const std::vector<QWidget*>& controls) {
+  auto made = std::make_unique<Form>();
+  made->name = fromQString(window->objectName());
+  window->setAttribute(Qt::WA_DeleteOnClose, false);  // the host owns it
+  made->widget = std::move(window);
+  Form& form = registry_.add(std::move(made));
+  std::int16_t position = 0;
+  for (QWidget* widget : inTabOrder(*form.widget, controls)) {
+    auto control = std::make_unique<Control>();
+    control->indicatorFits = &indicatorFits_;
+    adoptWidget(*control, *widget, position);
+    registerControl(form, std::move(control));
+    if (position < INT16_MAX) ++position;
+  }
   return form.ref;
 }
 
@@ -65,15 +85,17 @@ void QtHost::threadTabOrder(Form& form) {
   for (std::size_t i = 1; i < chain.size(); ++i) {
     QWidget::setTabOrder(chain[i - 1]->widget, chain[i]->widget);
   }
+  if (!form.built) return;
   std::vector<QWidget*> widgets;
   for (const Control* control : chain) widgets.push_back(control->widget);
-  form.widget->setControlsInTabOrder(std::move(widgets));
+  form.built->setControlsInTabOrder(std::move(widgets));
 }
 
 // The first control in tab order that can take the focus gets it, so that the window opens with
 // the focus where Tab would start; Qt would otherwise pick the first control created.
 void QtHost::focusFirstInTabOrder(Form& form) {
-  for (QWidget* widget : form.widget->accessibleChildren()) {
+  for (const Control* control : tabChain(form)) {
+    QWidget* widget = control->widget;
     if (widget->isEnabled() && widget->isVisibleTo(form.widget.get()) &&
         (widget->focusPolicy() & Qt::TabFocus)) {
       widget->setFocus(Qt::TabFocusReason);

@@ -201,16 +201,14 @@ FormRef Win32Host::adoptDialog(std::span<const std::byte> dialogTemplate, HINSTA
 void Win32Host::adoptControl(Form& form, HWND window, std::size_t position) {
   auto made = std::make_unique<Control>();
   AdoptedType adopted = adoptedTypeOf(window);
-  made->type = adopted.type;
-  made->typeName = std::move(adopted.typeName);
-  made->name = u"ID" + fromUtf8(std::to_string(GetDlgCtrlID(window)));
+  recordAdopted(*made, adopted.type, std::move(adopted.typeName),
+                u"ID" + fromUtf8(std::to_string(GetDlgCtrlID(window))));
   made->window = window;
   made->dpi = form.dpi;
   recordPlace(*made, form.window);
   made->tabIndex = static_cast<std::int16_t>(
       std::min<std::size_t>(position, std::numeric_limits<std::int16_t>::max()));
   made->visible = (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
-  recordSystemColours(*made);
   if (made->type == ControlType::TextBox) recordFrame(*made);
   describeForAssistiveTechnology(*made);
   takeControl(form, std::move(made));

@@ -16,11 +16,6 @@ std::unordered_map<HWND, const ControlWindowHooks*>& hookedWindows() {
   return windows;
 }
 
-const ControlWindowHooks* hooksOf(HWND window) {
-  const auto found = hookedWindows().find(window);
-  return found == hookedWindows().end() ? nullptr : found->second;
-}
-
 LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   const ControlWindowHooks* hooks = hooksOf(window);
   if (!hooks) return DefWindowProcW(window, message, w, l);
@@ -44,6 +39,11 @@ LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM w, LPARAM l)
 }
 
 }  // namespace
+
+const ControlWindowHooks* hooksOf(HWND window) {
+  const auto found = hookedWindows().find(window);
+  return found == hookedWindows().end() ? nullptr : found->second;
+}
 
 void hookControlWindow(HWND window, ControlWindowHooks& hooks) {
   hookedWindows()[window] = &hooks;

@@ -159,15 +159,18 @@ LONG_PTR buttonStyleFor(std::int16_t style) {
   return style == 1 ? BS_OWNERDRAW : BS_PUSHBUTTON;
 }
 
-// In place from the start, and each control starting a group of its own (the tab order joins
-// option buttons), so that nothing needs moving or restyling once the window is made.
-HWND createWindow(Control& control, HWND parent, int id) {
+// In place, with its caption and in its group from the start, so that nothing needs moving,
+// restyling or setting again once the window is made: each is a request to the window server
+// wherever that runs in a process of its own.
+HWND createWindow(Control& control, HWND parent, int id, const Text& caption, bool startsGroup) {
   const TypeRow& row = rowOf(control.type);
   const DWORD exStyle = control.type == ControlType::TextBox ? WS_EX_CLIENTEDGE : 0;
-  const auto style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | row.styles);
+  const LONG_PTR group = startsGroup ? WS_GROUP : 0;
+  const auto style = static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | group | row.styles);
   const PixelPlace place = pixelPlace(control);
-  return CreateWindowExW(exStyle, row.windowClass, L"", style, place.left, place.top, place.width,
-                         place.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  return CreateWindowExW(exStyle, row.windowClass, wide(caption), style, place.left, place.top,
+                         place.width, place.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
 }
 

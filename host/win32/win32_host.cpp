@@ -55,7 +55,10 @@ void Win32Host::showCaption(Form& form, TextView caption) {
 void Win32Host::showBackColor(Form& form, ColorValue color) {
   resolveColor(color);  // refuses a colour we cannot show before anything changes
   form.backColor = color;
-  RedrawWindow(form.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  // Until the form is first shown there is nothing to repaint: showing it paints it whole.
+  if (IsWindowVisible(form.window)) {
+    RedrawWindow(form.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  }
 }
 
 void Win32Host::repaintNow(Form& form) {

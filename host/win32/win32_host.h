@@ -74,7 +74,8 @@ class Win32Host final : public HostCore<Form, Control> {
   void handlePendingEvents() override;
 
   // Building the form, its tab order, and its typed members.
-  void createControl(Form& form, const ControlDefinition& definition, std::size_t position);
+  Control& createControl(Form& form, const ControlDefinition& definition, std::size_t position,
+                         const Control* before);
   void adoptControl(Form& form, HWND window, std::size_t position);
   Control& takeControl(Form& form, std::unique_ptr<Control> made);
   void applyFormGeometry(Form& form);

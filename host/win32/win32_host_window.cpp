@@ -12,32 +12,19 @@
 #include "host/win32/dpi.h"
 #include "host/win32/error_report.h"
 #include "host/win32/form.h"
+#include "host/win32/form_class.h"
 #include "host/win32/members.h"
 #include "host/win32/win32_host.h"
 
 namespace host::win32 {
 namespace {
 
-constexpr wchar_t kFormClass[] = L"SkinbenchForm";
 constexpr DWORD kFormStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = 0;
 
 HINSTANCE module() {
   return GetModuleHandleW(nullptr);
-}
-
-void registerFormClass(WNDPROC procedure) {
-  static const ATOM atom = [procedure] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = module();
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.lpszClassName = kFormClass;
-    return RegisterClassExW(&windowClass);
-  }();
-  if (!atom) throw std::runtime_error("the form's window class could not be registered");
 }
 
 // A window that could not be made ends the start: which one, and why as the system tells it.
@@ -51,17 +38,17 @@ void setStyleBit(HWND window, LONG_PTR bit, bool on) {
   if (wanted != style) SetWindowLongPtrW(window, GWL_STYLE, wanted);
 }
 
-void loadIcons(Form& form);
-
 // Each control starts a group of its own, but an option button that follows one of its own
 // array in tab order joins that one's group, so that the arrow keys move between the two.
+bool joinsGroup(const Control* before, const Control& control) {
+  return before && control.type == ControlType::OptionButton &&
+         before->type == ControlType::OptionButton && before->name == control.name;
+}
+
 void joinOptionGroups(const std::vector<Control*>& chain) {
   const Control* before = nullptr;
   for (const Control* control : chain) {
-    const bool joinsGroup = before && control->type == ControlType::OptionButton &&
-                            before->type == ControlType::OptionButton &&
-                            before->name == control->name;
-    setStyleBit(control->window, WS_GROUP, !joinsGroup);
+    setStyleBit(control->window, WS_GROUP, !joinsGroup(before, *control));
     before = control;
   }
 }
@@ -77,7 +64,6 @@ SIZE formWindowSize(const Form& form, UINT dpi) {
 // --- building --------------------------------------------------------------------------------
 
 FormRef Win32Host::createForm(const FormDefinition& definition, const std::string& iconName) {
-  registerFormClass(formProcedure);
   auto made = std::make_unique<Form>();
   made->host = this;
   made->name = definition.name;
@@ -85,11 +71,12 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   made->clientHeight = definition.clientHeight;
   const Text iconText = fromUtf8(iconName);
   made->iconName.assign(wide(iconText), iconText.size());
+  // Made at its size and with its class's icon at the system's dots per inch, and sized again, or
+  // given icons of its own, only where the window turns out to be shown at others.
+  const UINT systemDpi = dpiOf(nullptr);
+  const std::wstring& classIcon = registerFormClass(formProcedure, made->iconName, systemDpi);
   Form& form = registry_.add(std::move(made));
   const Text caption = definition.caption;
-  // Made at its size at the system's dots per inch, and sized again only where the window
-  // turns out to be shown at others.
-  const UINT systemDpi = dpiOf(nullptr);
   const SIZE size = formWindowSize(form, systemDpi);
   CreateWindowExW(kFormExStyle, kFormClass, wide(caption), kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                   size.cx, size.cy, nullptr, nullptr, module(), &form);
@@ -99,11 +86,12 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   if (!form.window || !IsWindow(form.window)) notCreated("the form's window", lastError);
   form.dpi = dpiOf(form.window);
   form.font = messageFont(form.dpi);
-  loadIcons(form);
+  if (needsOwnIcons(form, classIcon, systemDpi)) showOwnIcons(form);
   if (form.dpi != systemDpi) applyFormGeometry(form);
   // Made in tab order, the windows are stacked as the keyboard goes through them (a new child
-  // window goes below its siblings), so that none needs moving; the form then lists its controls
-  // in the definition's order.
+  // window goes below its siblings), so that none needs moving, and each option button joins the
+  // group of the one before it as it is made; the form then lists its controls in the
+  // definition's order.
   const auto& items = definition.controls;
   std::vector<std::size_t> order(items.size());
   std::iota(order.begin(), order.end(), std::size_t{0});
@@ -113,34 +101,36 @@ FormRef Win32Host::createForm(const FormDefinition& definition, const std::strin
   {
     std::optional<ThemedControls::Scope> themed;
     if (themed_) themed.emplace(*themed_);
-    for (const std::size_t i : order) createControl(form, items[i], i);
+    const Control* before = nullptr;
+    for (const std::size_t i : order) before = &createControl(form, items[i], i, before);
   }
   std::vector<ControlRef> listed(items.size());
   for (std::size_t k = 0; k < order.size(); ++k) listed[order[k]] = form.controls[k];
   form.controls = std::move(listed);
-  joinOptionGroups(tabChain(form));
   return form.ref;
 }
 
-void Win32Host::createControl(Form& form, const ControlDefinition& definition,
-                              std::size_t position) {
+Control& Win32Host::createControl(Form& form, const ControlDefinition& definition,
+                                  std::size_t position, const Control* before) {
   auto made = std::make_unique<Control>();
   recordDefinition(*made, definition);
   describeForAssistiveTechnology(*made);
   const int id = kFirstControlId + static_cast<int>(position);
   made->dpi = form.dpi;
-  made->window = createWindow(*made, form.window, id);
+  made->window =
+      createWindow(*made, form.window, id, definition.caption, !joinsGroup(before, *made));
   if (!made->window) notCreated("the window of " + describe(*made), GetLastError());
   Control& control = takeControl(form, std::move(made));
   SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
-  applyDefinition(control, definition);
+  applyStoredSettings(control, definition);
+  return control;
 }
 
-// The form takes a control whose window is made: its record, the lookup from its window, and
-// the host's procedure in front of the platform's.
+// The form takes a control whose window is made: its record, and the host's procedure in front
+// of the platform's, through which the host finds the control by its window.
 Control& Win32Host::takeControl(Form& form, std::unique_ptr<Control> made) {
   Control& control = registerControl(form, std::move(made));
-  SetWindowLongPtrW(control.window, GWLP_USERDATA, static_cast<LONG_PTR>(control.ref.id));
+  control.hooks.control = control.ref;
   hookControlWindow(control.window, control.hooks);
   return control;
 }
@@ -176,22 +166,6 @@ void Win32Host::focusFirstInTabOrder(Form& form) {
 }
 
 namespace {
-
-void loadIcons(Form& form) {
-  if (form.iconName.empty()) return;
-  const auto load = [&form](int width, int height) {
-    return Icon(static_cast<HICON>(LoadImageW(module(), form.iconName.c_str(), IMAGE_ICON,
-                                              systemMetric(width, form.dpi),
-                                              systemMetric(height, form.dpi), 0)));
-  };
-  // The window lets go of the icons it shows before they are destroyed.
-  Icon large = load(SM_CXICON, SM_CYICON);
-  Icon compact = load(SM_CXSMICON, SM_CYSMICON);
-  SendMessageW(form.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
-  SendMessageW(form.window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(compact.get()));
-  form.bigIcon = std::move(large);
-  form.smallIcon = std::move(compact);
-}
 
 void applyFont(Form& form, const std::vector<HWND>& children) {
   Font font = messageFont(form.dpi);
@@ -231,6 +205,8 @@ LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
     case WM_SETFOCUS:
       if (form.focus && IsWindow(form.focus)) SetFocus(form.focus);
       return 0;
+    case WM_GETICON:
+      return iconShown(form.window, w);
     case WM_DPICHANGED:
       onDpiChanged(form, HIWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
@@ -329,7 +305,8 @@ void Win32Host::onDpiChanged(Form& form, UINT dpi, const RECT& suggested) {
     applyGeometry(control);
   }
   applyFont(form, children);
-  loadIcons(form);
+  // The class's icons are made for the system's dots per inch.
+  if (!form.iconName.empty() || form.bigIcon) showOwnIcons(form);
   const SIZE outer = formWindowSize(form, dpi);
   SetWindowPos(form.window, nullptr, suggested.left, suggested.top, outer.cx, outer.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -344,9 +321,9 @@ void Win32Host::onDestroy(Form& form) {
 }
 
 Control* Win32Host::controlAt(HWND window) const {
-  if (!window) return nullptr;
-  const auto id = static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  Control* control = registry_.find(ControlRef{id});
+  const ControlWindowHooks* hooks = window ? hooksOf(window) : nullptr;
+  if (!hooks) return nullptr;
+  Control* control = registry_.find(hooks->control);
   return control && control->window == window ? control : nullptr;
 }
 

@@ -3,10 +3,14 @@
 # Usage: desktop.sh tour-equal   TOUR
 #        desktop.sh tour-covered TOUR COVERING_WM
 #        desktop.sh picture      PROGRAM OUTPUT.png
+#        desktop.sh forms        TOUR FORM.ui...
 # tour-equal: the tour's verdicts under openbox, with the pointer moving over its windows, equal
 # those on the bare server. tour-covered: where its windows are covered, the tour says so in one
 # line, exits with status 1 and writes nothing. picture: the program's window as a desktop shows
-# it, active with the focus on "Aceptar", cropped to its client area.
+# it, active with the focus on "Aceptar", cropped to its client area. forms: the tour's --form on
+# real Designer forms in every installed style, offscreen and under openbox with the pointer
+# moving over the windows: status 0, the three files, a row for each control each summary line
+# counts, and what the skin left on every control the same on both.
 # Every wait is bounded, and whatever the script started is ended on any way out.
 set -euo pipefail
 
@@ -136,9 +140,71 @@ run_picture() {
   fail "the window kept changing"
 }
 
+# The forms run's output in $1 against its summary lines in $2: the three files, every form's
+# ground read, every form in the same styles, two at least, and as many rows of each form and
+# style as its line counts.
+check_forms_run() {
+  local out=$1 summary=$2 file
+  for file in forms.csv forms.md forms.png; do
+    [ -s "$out/$file" ] || fail "the forms run in $out wrote no $file"
+  done
+  # Every form's own ground shows between its controls, a main window's included.
+  ! grep -q "hidden by its controls" "$out/forms.md" ||
+    fail "the forms run in $out found a form with no ground of its own: $(grep hidden "$out/forms.md")"
+  awk -F, -v summary="$summary" '
+    FNR == NR {
+      if (match($0, / in [^ ]+: [0-9]+ controls,/)) {
+        form = substr($0, 1, RSTART - 1)
+        split(substr($0, RSTART + 4, RLENGTH - 4), words, /[: ]+/)
+        counted[form "," words[1]] = words[2]; styles[words[1]] = 1; forms[form] = 1
+      }
+      next
+    }
+    FNR > 1 { rows[$1 "," $2]++ }
+    END {
+      for (style in styles) { ++style_count; for (form in forms) if (!((form "," style) in counted)) {
+        print "no line for " form " in " style; bad = 1 } }
+      if (style_count < 2) { print "fewer than two styles"; bad = 1 }
+      for (key in counted) if (rows[key] + 0 != counted[key] + 0) {
+        print key ": " rows[key] + 0 " rows for " counted[key] " controls"; bad = 1 }
+      exit bad
+    }' "$summary" "$out/forms.csv" >&2 || fail "the forms run in $out does not match its summary"
+}
+
+# What the skin left: each control's face and text after, and whether it is a patch.
+forms_after() { cut -d, -f1-5,9-11,14 "$1/forms.csv"; }
+
+run_forms() {
+  local tour=$1 status form arguments=()
+  shift
+  for form in "$@"; do
+    [ -f "$form" ] || fail "no $form: install pyqt6-examples (scripts/deps.sh test)"
+    arguments+=(--form "$form")
+  done
+  status=0
+  timeout 120 env QT_QPA_PLATFORM=offscreen "$tour" "${arguments[@]}" --out "$scratch/offscreen" \
+    >"$scratch/offscreen.out" 2>>"$PROGRAM_LOG" || status=$?
+  [ "$status" -eq 0 ] || fail "the forms run offscreen ended with status $status"
+  start_display
+  start_openbox
+  move_pointer_about
+  status=0
+  timeout 120 "$tour" -platform xcb "${arguments[@]}" --out "$scratch/openbox" \
+    >"$scratch/openbox.out" 2>>"$PROGRAM_LOG" || status=$?
+  [ "$status" -eq 0 ] || fail "the forms run under openbox ended with status $status"
+  check_forms_run "$scratch/offscreen" "$scratch/offscreen.out"
+  check_forms_run "$scratch/openbox" "$scratch/openbox.out"
+  if ! diff <(forms_after "$scratch/offscreen") <(forms_after "$scratch/openbox") >&2; then
+    fail "what the skin left under openbox differs from offscreen (above)"
+  fi
+  echo "PASSED: $(($(wc -l <"$scratch/openbox/forms.csv") - 1)) controls of $# forms, by style," \
+    "the same offscreen and under openbox"
+}
+
 case "$mode" in
   tour-equal) run_tour_equal "$2" ;;
   tour-covered) run_tour_covered "$2" "$3" ;;
   picture) run_picture "$2" "$3" ;;
+  forms) run_forms "${@:2}" ;;
   *) fail "unknown mode $mode" ;;
 esac

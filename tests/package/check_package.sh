@@ -47,7 +47,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
 depended_on=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6uitools6 libc6 libstdc++6; do
   grep -qxF "$package" <<<"$depended_on" || fail "Depends lacks $package"
 done
 twice=$(sort <<<"$depended_on" | uniq -d)

@@ -44,6 +44,15 @@ TEST_F(Win32Painting, DrawsAGraphicalButtonsFaceTextAndFlatBorderInItsColours) {
   EXPECT_EQ(shown.at(200, 300), kColorFondo) << "the form's background";
 }
 
+// The skin's background, set before the form was first shown, shows with it; one set after shows
+// at the next paint.
+TEST_F(Win32Painting, RepaintsTheFormInABackColourSetOnceItIsShown) {
+  constexpr COLORREF kOlive = RGB(128, 128, 0);
+  form1.host.setBackColor(form1.form, static_cast<host::ColorValue>(kOlive));
+  form1.pump();
+  EXPECT_EQ(Capture(form1.window()).at(200, 300), kOlive);
+}
+
 TEST_F(Win32Painting, RaisesAThreeDButtonOnWholePixelsAndShowsSystemColours) {
   set(u"Command1", 2, u"Appearance", Value::int16(1));
   set(u"Command1", 2, u"BackColor", Value::int32(host::systemColor(COLOR_HIGHLIGHT)));

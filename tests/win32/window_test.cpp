@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <cwctype>
 #include <string>
+#include <vector>
 
+#include "testbench/form1_definicion.h"
 #include "tests/win32/form1_window.h"
 
 namespace winbench {
@@ -85,6 +87,40 @@ TEST(Win32Window, StacksTheThirteenControlsInTabOrderAtTheirPixels) {
   EXPECT_EQ(child, nullptr);
   const HWND text = form1.child(u"Text1", 0);
   EXPECT_FALSE(styleOf(text) & ES_MULTILINE);
+}
+
+// What the form's windows are sent while the host makes them: a caption set, or a style changed
+// in the group bit, on a control window that exists already.
+struct MakingWatch {
+  static inline std::vector<std::wstring> changes;
+  static LRESULT CALLBACK watch(int code, WPARAM w, LPARAM l) {
+    const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(l);
+    if (code == HC_ACTION && GetParent(sent.hwnd)) {
+      wchar_t text[64]{};
+      GetWindowTextW(sent.hwnd, text, 64);
+      if (sent.message == WM_SETTEXT) changes.push_back(std::wstring(L"text of ") + text);
+      const auto* styles = reinterpret_cast<const STYLESTRUCT*>(sent.lParam);
+      if (sent.message == WM_STYLECHANGING && sent.wParam == static_cast<WPARAM>(GWL_STYLE) &&
+          ((styles->styleOld ^ styles->styleNew) & WS_GROUP)) {
+        changes.push_back(std::wstring(L"group of ") + text);
+      }
+    }
+    return CallNextHookEx(nullptr, code, w, l);
+  }
+};
+
+// Each control's window is made with its caption and in its group, so that neither is set again:
+// every change to a window is a request to the window server where that is a process of its own.
+TEST(Win32Window, MakesEachControlWithItsCaptionAndGroupSettingNeitherAgain) {
+  MakingWatch::changes.clear();
+  const HHOOK hook =
+      SetWindowsHookExW(WH_CALLWNDPROC, MakingWatch::watch, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  host::win32::Win32Host host;
+  const host::FormRef form = host.createForm(testbench::DefinicionForm1());
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(MakingWatch::changes, std::vector<std::wstring>{});
+  EXPECT_EQ(GetWindowTextLengthW(host.window(host.control(form, u"Option1", 1))), 7);
 }
 
 // Real key presses: the focus starts on tab position 0, Tab walks the tab positions and wraps,

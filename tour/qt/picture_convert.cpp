@@ -1,5 +1,7 @@
 #include "tour/qt/picture_convert.h"
 
+#include <QWidget>
+
 namespace tour::qt {
 
 Picture toPicture(const QImage& image) {
@@ -19,6 +21,14 @@ QImage toImage(const Picture& picture) {
     for (int x = 0; x < picture.width(); ++x) line[x] = 0xff000000u | picture.at(x, y);
   }
   return image;
+}
+
+Area devicePixels(const QWidget& window, const QRect& logical) {
+  const qreal ratio = window.devicePixelRatioF();
+  const int left = qRound(logical.x() * ratio);
+  const int top = qRound(logical.y() * ratio);
+  return {left, top, left + qRound(logical.width() * ratio),
+          top + qRound(logical.height() * ratio)};
 }
 
 }  // namespace tour::qt

@@ -44,37 +44,13 @@ std::string QtFormWindow::title() {
   return form1_.window().windowTitle().toStdString();
 }
 
-Picture QtFormWindow::render() {
-  return toPicture(form1_.window().grab().toImage());
-}
-
-Picture QtFormWindow::readBack() {
-  return toPicture(tour::qt::readBack(form1_.window()));
-}
-
-void QtFormWindow::beginWatch() {
-  watch_ = std::make_unique<ReadBackWatch>(form1_.window());
-}
-
-std::optional<std::string> QtFormWindow::disturbance() {
-  return watch_ ? watch_->disturbance() : std::nullopt;
-}
-
 Area QtFormWindow::areaOf(host::ControlRef control) {
-  return devicePixels(qtHost_.widget(control)->geometry());
+  return devicePixels(window(), qtHost_.widget(control)->geometry());
 }
 
 Area QtFormWindow::captionOf(host::ControlRef control) {
   const auto* button = qobject_cast<const QAbstractButton*>(qtHost_.widget(control));
-  return button ? devicePixels(captionRect(*button)) : Area{};
-}
-
-Area QtFormWindow::devicePixels(const QRect& logical) const {
-  const qreal ratio = form1_.window().devicePixelRatioF();
-  const int left = qRound(logical.x() * ratio);
-  const int top = qRound(logical.y() * ratio);
-  return {left, top, left + qRound(logical.width() * ratio),
-          top + qRound(logical.height() * ratio)};
+  return button ? devicePixels(window(), captionRect(*button)) : Area{};
 }
 
 }  // namespace tour::qt

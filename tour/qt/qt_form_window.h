@@ -7,12 +7,12 @@
 #include "host/qt/qt_host.h"
 #include "tour/core/capturing_host.h"
 #include "tour/core/tour_host.h"
-#include "tour/qt/window_readback.h"
+#include "tour/qt/shown_window.h"
 
 namespace tour::qt {
 
 // Form1 loaded on a Qt host of its own and shown as the active window.
-class QtFormWindow final : public FormWindow {
+class QtFormWindow final : public QtShownWindow<FormWindow> {
  public:
   // Form1's code runs on a host that calls `afterYield` after each yield, where one is given.
   explicit QtFormWindow(std::function<void()> afterYield);
@@ -22,28 +22,23 @@ class QtFormWindow final : public FormWindow {
   void pressNext() override { form1_.pressNext(); }
   void pressFor(int method) override { form1_.pressFor(method); }
   Picture pressForReadingAtReturn(int method) override;
-  void settle() override { driver::qt::settle(); }
-  bool waitFor(const std::function<bool()>& done) override { return tour::qt::waitFor(done); }
   int patienceSeconds() const override { return kPatienceMs / 1000; }
   std::string title() override;
-  Picture render() override;
-  Picture readBack() override;
-  void beginWatch() override;
-  std::optional<std::string> disturbance() override;
   Area areaOf(host::ControlRef control) override;
   Area captionOf(host::ControlRef control) override;
   int refused() const override { return refused_; }
   void resetRefused() override { refused_ = 0; }
 
+ protected:
+  QWidget& window() const override { return form1_.window(); }
+
  private:
   host::qt::QtHost& countingRefusals();
-  Area devicePixels(const QRect& logical) const;
 
   host::qt::QtHost qtHost_;
   int refused_ = 0;
   CapturingHost capturing_;
   driver::qt::Form1Driver form1_;
-  std::unique_ptr<ReadBackWatch> watch_;
 };
 
 }  // namespace tour::qt
