@@ -48,8 +48,8 @@ TEST_F(Win32Painting, DrawsAGraphicalButtonsFaceTextAndFlatBorderInItsColours) {
 // at the next paint.
 TEST_F(Win32Painting, RepaintsTheFormInABackColourSetOnceItIsShown) {
   constexpr COLORREF kOlive = RGB(128, 128, 0);
-  form1.host.setBackColor(form1.form, static_cast<host::ColorValue>(kOlive));
-  form1.pump();
+  form1.host().setBackColor(form1.form(), static_cast<host::ColorValue>(kOlive));
+  form1.settle();
   EXPECT_EQ(Capture(form1.window()).at(200, 300), kOlive);
 }
 
