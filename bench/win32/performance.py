@@ -11,8 +11,9 @@ processes under 64-bit Wine in a virtual X server with openbox, at least 40 star
 in turn; and once more each with Wine's server tracing, to count the requests each start makes
 of it. Memory:
 the peak resident memory of each of those processes. A press of "PROBAR": timed inside the
-process, on the Win32 host, against the floor of the Win32 work it needs. --quick runs a few of
-each as a smoke test; its figures mean nothing, and it writes to the build folder unless --out
+process, on the Win32 host, against the floor of the Win32 work it needs. skinbench-tour.exe
+--form on a program of twenty dialogs, both styles: the whole run, against its target. --quick
+runs a few of each as a smoke test; its figures mean nothing, and it writes to the build folder unless --out
 says otherwise. --requests only counts the requests of one start of each, by kind, and prints
 them beside each other; it writes nothing, and takes seconds where the whole run takes minutes.
 """
@@ -34,6 +35,10 @@ from bench.common.performance import (WINDOWS_BEGIN, WINDOWS_END, VirtualDisplay
 
 START_PROGRAMS = ("skinbench_first_paint.exe", "bare_first_paint.exe")
 PRESS_PROGRAM = "press_bench.exe"
+TOUR_PROGRAM = "tour/win32/skinbench-tour.exe"  # in the build folder
+FORMS_FILE = "twenty_dialogs.dll"  # twenty dialogs of fifteen controls each
+FORMS_COUNT = 20
+TARGET_FORMS_SECONDS = 30
 TARGET_START_TIME = 1.05
 TARGET_START_MEMORY = 1.05
 TARGET_START_REQUESTS = 1.05
@@ -255,6 +260,32 @@ def measure_presses(prefix, folder, repeats, scratch):
     return presses
 
 
+def windows_path(path):
+    """A path of this machine as a program under Wine names it: the root is drive Z:."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+def measure_forms(prefix, build, folder, scratch):
+    """The Windows tour's --form on the program of twenty dialogs, both styles: the whole run, from
+    exec to exit, in seconds, the tour's own worker process included."""
+    out = scratch / "forms"
+    with open(scratch / "forms.txt", "w+") as output, open(scratch / "errors.txt", "w+") as errors:
+        start = time.perf_counter()
+        code = subprocess.run([prefix.loader, str(build / TOUR_PROGRAM), "--form",
+                               windows_path(folder / FORMS_FILE), "--out", windows_path(out)],
+                              env=prefix.env, stdout=output, stderr=errors, timeout=600).returncode
+        elapsed = time.perf_counter() - start
+        output.seek(0)
+        errors.seek(0)
+        lines, said = output.read().splitlines(), errors.read().strip()
+    skinned = [line for line in lines
+               if re.match(r"\S+#\d+ in (classic|themed): \d+ controls", line)]
+    if code != 0 or len(skinned) != 2 * FORMS_COUNT:
+        raise Failure(f"skinbench-tour.exe --form {FORMS_FILE} ended with status {code}, "
+                      f"{len(skinned)} forms skinned: {said}")
+    return elapsed
+
+
 def compiler_version():
     for name in ("x86_64-w64-mingw32-g++-posix", "x86_64-w64-mingw32-g++"):
         if shutil.which(name):
@@ -273,7 +304,21 @@ def build_type(build):
     return "?"
 
 
-def section(build, wine, runs, start, presses, requests, quick):
+def forms_text(seconds):
+    """The part on the Windows tour's --form."""
+    return "\n\n".join([
+        "### A program's dialogs (`skinbench-tour.exe --form`)\n\nThe Windows tour on a program "
+        f"of {FORMS_COUNT} dialogs of fifteen controls each (`bench/win32/twenty_dialogs.rc`), "
+        "classic and themed: each dialog made by the dialog manager, shown, read back, skinned "
+        "and read back again, in a worker process of the tour's own; the whole run as one "
+        "process, from exec to exit, the files written.",
+        table(["", "Seconds", "Target", ""],
+              [[f"{FORMS_COUNT} dialogs, both styles", f"{seconds:.1f}",
+                f"< {TARGET_FORMS_SECONDS}", verdict(seconds < TARGET_FORMS_SECONDS)]]),
+    ])
+
+
+def section(build, wine, runs, start, presses, requests, forms, quick):
     start, turn_ratios, load = start
     program_requests = sum(requests["skinbench_first_paint.exe"].values())
     bare_requests = sum(requests["bare_first_paint.exe"].values())
@@ -328,6 +373,7 @@ def section(build, wine, runs, start, presses, requests, quick):
         "window operation is a round trip to Wine's server.",
         table(["Method", "Press (µs)", "Click handler (µs)", "Ratio to its floor", "Target", ""],
               press_rows),
+        forms_text(forms),
         findings(start, presses, requests) + "\n" + WINDOWS_END,
     ])
 
@@ -427,9 +473,12 @@ def main():
     runs, warm_up, repeats = ((2, 1, 3) if options.quick else
                               (max(options.runs, LEAST_START_RUNS), 3, 201))
     try:
-        for name in START_PROGRAMS + (() if options.requests else (PRESS_PROGRAM,)):
-            if not (folder / name).exists():
-                raise Failure(f"{folder / name} is not built")
+        needed = [folder / name for name in START_PROGRAMS]
+        if not options.requests:
+            needed += [folder / PRESS_PROGRAM, folder / FORMS_FILE, options.build / TOUR_PROGRAM]
+        for path in needed:
+            if not path.exists():
+                raise Failure(f"{path} is not built")
         check_floor_is_fair(folder)
         with tempfile.TemporaryDirectory() as scratch, VirtualDisplay(Path(scratch)) as x:
             if not x.display:
@@ -441,12 +490,14 @@ def main():
                 start = measure_start_up(prefix, folder, runs, warm_up, Path(scratch))
                 requests = count_requests(prefix, folder, Path(scratch))
                 presses = measure_presses(prefix, folder, repeats, Path(scratch))
+                forms = measure_forms(prefix, options.build, folder, Path(scratch))
                 wine = prefix.version()
     except (Failure, subprocess.SubprocessError, OSError) as error:
         print(f"bench/win32/performance.py: {error}", file=sys.stderr)
         return 1
     write_windows_section(options.out,
-                  section(options.build, wine, runs, start, presses, requests, options.quick))
+                          section(options.build, wine, runs, start, presses, requests, forms,
+                                  options.quick))
     print(f"wrote {options.out}")
     return 0
 

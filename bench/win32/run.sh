@@ -14,5 +14,6 @@ if command -v ccache >/dev/null; then
 fi
 cd "$root"
 cmake --preset windows-x64 -B "$build" "${configure[@]}" >/dev/null
-cmake --build "$build" --target skinbench_first_paint bare_first_paint press_bench
+cmake --build "$build" --target skinbench_first_paint bare_first_paint press_bench \
+  skinbench-tour twenty_dialogs
 PYTHONPATH="$root" exec python3 -m bench.win32.performance --build "$build" "$@"

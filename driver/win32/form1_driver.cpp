@@ -77,9 +77,14 @@ void Form1Driver::settle() const {
 }
 
 bool Form1Driver::waitFor(const std::function<bool()>& done) const {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kPatienceSeconds);
+  return settleUntil(host_, done);
+}
+
+bool settleUntil(host::win32::Win32Host& host, const std::function<bool()>& done) {
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::seconds(Form1Driver::kPatienceSeconds);
   for (;;) {
-    settle();
+    host.yield();
     if (done()) return true;
     if (std::chrono::steady_clock::now() >= deadline) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);

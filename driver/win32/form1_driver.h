@@ -62,4 +62,8 @@ class Form1Driver {
   HWND probar_;
 };
 
+// Settles `host` (runs every pending message, as its yield does) until `done` holds, waiting for
+// messages between rounds; false if it does not hold within Form1Driver::kPatienceSeconds.
+bool settleUntil(host::win32::Win32Host& host, const std::function<bool()>& done);
+
 }  // namespace driver::win32

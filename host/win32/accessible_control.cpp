@@ -23,7 +23,9 @@ constexpr GUID kIUnknown{
     0x00000000, 0x0000, 0x0000, {0xc0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // What assistive technology is told of each control type, one row for every type. A type without
-// a default action has none to perform.
+// a default action has none to perform. A control of a kind the host does not know (an adopted
+// dialog's label or list) has no role here: the platform's own object, which knows its class,
+// answers for it.
 struct TypeAnswers {
   ControlType type;
   long role;
@@ -36,7 +38,20 @@ constexpr TypeAnswers kTypeAnswers[] = {
     {ControlType::CheckBox, ROLE_SYSTEM_CHECKBUTTON, true, L"Check", L"Uncheck"},
     {ControlType::OptionButton, ROLE_SYSTEM_RADIOBUTTON, true, L"Select", L"Select"},
     {ControlType::TextBox, ROLE_SYSTEM_TEXT, false, nullptr, nullptr},
+    {ControlType::Other, 0, false, nullptr, nullptr},
 };
+
+constexpr bool everyTypeAnsweredOnce() {
+  for (std::size_t type = 0; type < kControlTypeCount; ++type) {
+    int rows = 0;
+    for (const TypeAnswers& answers : kTypeAnswers) {
+      rows += answers.type == static_cast<ControlType>(type) ? 1 : 0;
+    }
+    if (rows != 1) return false;
+  }
+  return true;
+}
+static_assert(everyTypeAnsweredOnce(), "every control type needs one row of answers");
 
 const TypeAnswers& answersFor(ControlType type) {
   return *std::find_if(std::begin(kTypeAnswers), std::end(kTypeAnswers),
@@ -306,6 +321,7 @@ class ControlAccessible final : public IAccessible {
 }  // namespace
 
 LRESULT answerAccessibleObject(HWND window, const ControlWindowHooks& hooks, WPARAM flags) {
+  if (!answersFor(hooks.type).role) return 0;
   const AccessibilityLibrary* library = AccessibilityLibrary::get();
   if (!library) return 0;
   auto* object = std::make_unique<ControlAccessible>(window, hooks, *library).release();

@@ -24,6 +24,17 @@ void schedulePaint(const Control& control) {
   RedrawWindow(control.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
+// A quick second click presses a button again; in a text box or a control of a kind the host
+// does not know it stays a double click.
+void describeForAssistiveTechnology(Control& control) {
+  const Text label = fromUtf8(describe(control));
+  control.hooks.type = control.type;
+  control.hooks.description.assign(wide(label), label.size());
+  if (control.type == ControlType::TextBox) control.hooks.name = control.hooks.description;
+  control.hooks.pressOnEveryClick =
+      control.type != ControlType::TextBox && control.type != ControlType::Other;
+}
+
 Text windowText(HWND window) {
   const int length = GetWindowTextLengthW(window);
   std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1);

@@ -36,6 +36,10 @@ void showRecorded(Control& control, Member member);
 // Schedules a repaint of the control; it shows at the next paint.
 void schedulePaint(const Control& control);
 
+// Tells assistive technology the control's type and describes it by its name (and index), so that
+// a screen reader tells apart the two "Check1" boxes; a text box is named so too.
+void describeForAssistiveTechnology(Control& control);
+
 // The window's text, and setting it.
 Text windowText(HWND window);
 void setWindowText(HWND window, const Text& text);

@@ -45,7 +45,12 @@ std::string systemErrorText(DWORD code) {
   }
   const std::string number = "error " + std::to_string(code);
   if (text.empty()) return number + ", for which the system has no text";
-  return toUtf8(fromWide(text.data(), text.size())) + " (" + number + ")";
+  // A text with a place for a name ("%1 is not a valid application") says "it" there.
+  std::string said = toUtf8(fromWide(text.data(), text.size()));
+  for (std::size_t at = said.find("%1"); at != std::string::npos; at = said.find("%1", at)) {
+    said.replace(at, 2, "it");
+  }
+  return said + " (" + number + ")";
 }
 
 }  // namespace host::win32

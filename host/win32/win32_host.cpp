@@ -19,7 +19,7 @@ Win32Host::~Win32Host() {
   // The program's code goes first: it may still refer to the windows.
   registry_.releaseCode();
   for (const auto& form : registry_.forms()) {
-    if (form->window) DestroyWindow(form->window);
+    if (form->window) DestroyWindow(GetAncestor(form->window, GA_ROOT));
   }
 }
 
@@ -36,6 +36,9 @@ HWND Win32Host::window(FormRef form) const {
 }
 HWND Win32Host::window(ControlRef control) const {
   return controlOf(control).window;
+}
+HWND Win32Host::shownWindow(FormRef form) const {
+  return GetAncestor(formOf(form).window, GA_ROOT);
 }
 
 // --- the platform's side of the forms host ---------------------------------------------------

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "host/core/host_core.h"
@@ -29,9 +32,22 @@ class Win32Host final : public HostCore<Form, Control> {
   // Creates a form and its controls from a definition. The window is not shown. `iconName`
   // names the icon group among the executable's resources ("#1"); empty or missing for none.
   FormRef createForm(const FormDefinition& definition, const std::string& iconName = {});
-  // The form's top-level window.
+  // Makes a dialog from a template (DLGTEMPLATE or DLGTEMPLATEEX, as a program's resources hold
+  // it) with the platform's dialog manager, in this host's look, and adopts it as a form named
+  // `name`: its controls are the dialog's child windows in the dialog's window order, which is
+  // its tab order (host/win32/adoption.h). `resources` is the module the template came from,
+  // where the dialog looks for its icons and menu; none of its code runs, since the dialog's
+  // procedure is the host's. The common-control classes are registered first. A dialog with the
+  // child style is made inside a top-level window of the host's own, sized to it. The window is
+  // not shown. Throws std::runtime_error with the system's reason where it cannot be made.
+  FormRef adoptDialog(std::span<const std::byte> dialogTemplate, HINSTANCE resources,
+                      TextView name);
+  // The form's window: Form1's top-level window, or an adopted dialog.
   HWND window(FormRef form) const;
   HWND window(ControlRef control) const;
+  // The top-level window the form is shown in: its own window, or the one that holds a child
+  // dialog.
+  HWND shownWindow(FormRef form) const;
 
   // Called when the user closes a form's window, after it is gone.
   void setClosedHandler(std::function<void(FormRef)> closed);
@@ -45,7 +61,9 @@ class Win32Host final : public HostCore<Form, Control> {
  private:
   // The form's window: its messages and the event loop's dispatch.
   static LRESULT CALLBACK formProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  static INT_PTR CALLBACK dialogProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
   LRESULT onMessage(Form& form, UINT message, WPARAM w, LPARAM l);
+  std::optional<LRESULT> answerShared(Form& form, UINT message, WPARAM w, LPARAM l);
   LRESULT onColorMessage(HDC dc, HWND child);
   void onCommand(Form& form, WPARAM w, LPARAM l);
   void onActivate(Form& form, WPARAM w);
@@ -58,6 +76,8 @@ class Win32Host final : public HostCore<Form, Control> {
   // Building the form, its tab order, and its typed members.
   Control& createControl(Form& form, const ControlDefinition& definition, std::size_t position,
                          const Control* before);
+  void adoptControl(Form& form, HWND window, std::size_t position);
+  Control& takeControl(Form& form, std::unique_ptr<Control> made);
   void applyFormGeometry(Form& form);
   void threadTabOrder(Form& form) override;
   void focusFirstInTabOrder(Form& form) override;

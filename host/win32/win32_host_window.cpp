@@ -59,19 +59,6 @@ SIZE formWindowSize(const Form& form, UINT dpi) {
   return windowSizeFor(client, kFormStyle, kFormExStyle, dpi);
 }
 
-// A text box is named by its array member, and every control described by it, so that a
-// screen reader tells apart the two "Check1" boxes.
-void describeForAssistiveTechnology(Control& control) {
-  const Text label = fromUtf8(describe(control));
-  control.hooks.type = control.type;
-  control.hooks.description.assign(wide(label), label.size());
-  if (control.type == ControlType::TextBox) {
-    control.hooks.name = control.hooks.description;
-  } else {
-    control.hooks.pressOnEveryClick = true;
-  }
-}
-
 }  // namespace
 
 // --- building --------------------------------------------------------------------------------
@@ -133,11 +120,18 @@ Control& Win32Host::createControl(Form& form, const ControlDefinition& definitio
   made->window =
       createWindow(*made, form.window, id, definition.caption, !joinsGroup(before, *made));
   if (!made->window) notCreated("the window of " + describe(*made), GetLastError());
+  Control& control = takeControl(form, std::move(made));
+  SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
+  applyStoredSettings(control, definition);
+  return control;
+}
+
+// The form takes a control whose window is made: its record, and the host's procedure in front
+// of the platform's, through which the host finds the control by its window.
+Control& Win32Host::takeControl(Form& form, std::unique_ptr<Control> made) {
   Control& control = registerControl(form, std::move(made));
   control.hooks.control = control.ref;
   hookControlWindow(control.window, control.hooks);
-  SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(form.font.get()), FALSE);
-  applyStoredSettings(control, definition);
   return control;
 }
 
@@ -205,30 +199,6 @@ LRESULT CALLBACK Win32Host::formProcedure(HWND window, UINT message, WPARAM w, L
 
 LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
   switch (message) {
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(form.window, &client);
-      FillRect(reinterpret_cast<HDC>(w), &client,
-               form.background.get(resolveColor(form.backColor)));
-      return 1;
-    }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-      if (const Control* control = controlAt(reinterpret_cast<HWND>(l))) {
-        return onColorMessage(reinterpret_cast<HDC>(w), control->window);
-      }
-      break;
-    case WM_DRAWITEM: {
-      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-      if (const Control* control = controlAt(item.hwndItem)) {
-        paintGraphicalButton(item, *control, form.dpi);
-        return TRUE;
-      }
-      break;
-    }
-    case WM_COMMAND:
-      onCommand(form, w, l);
-      return 0;
     case WM_ACTIVATE:
       onActivate(form, w);
       return 0;
@@ -247,6 +217,44 @@ LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
         applyFont(form, children);
       }
       break;
+    default:
+      if (const std::optional<LRESULT> answer = answerShared(form, message, w, l)) return *answer;
+      break;
+  }
+  return DefWindowProcW(form.window, message, w, l);
+}
+
+// What the form's window and an adopted dialog answer alike: the form's background, its
+// controls' colours, the buttons the host draws, the clicks, the system's colours changing and
+// the window's end. None where the platform's own handling follows.
+std::optional<LRESULT> Win32Host::answerShared(Form& form, UINT message, WPARAM w, LPARAM l) {
+  switch (message) {
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(form.window, &client);
+      FillRect(reinterpret_cast<HDC>(w), &client,
+               form.background.get(resolveColor(form.backColor)));
+      return 1;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (const Control* control = controlAt(reinterpret_cast<HWND>(l))) {
+        return onColorMessage(reinterpret_cast<HDC>(w), control->window);
+      }
+      break;
+    case WM_DRAWITEM: {
+      // Only buttons: an owner-drawn list or label of an adopted dialog is not the host's to draw.
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+      const Control* control = controlAt(item.hwndItem);
+      if (control && item.CtlType == ODT_BUTTON) {
+        paintGraphicalButton(item, *control, form.dpi);
+        return TRUE;
+      }
+      break;
+    }
+    case WM_COMMAND:
+      onCommand(form, w, l);
+      return 0;
     case WM_SYSCOLORCHANGE:
       RedrawWindow(form.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       break;
@@ -256,7 +264,7 @@ LRESULT Win32Host::onMessage(Form& form, UINT message, WPARAM w, LPARAM l) {
     default:
       break;
   }
-  return DefWindowProcW(form.window, message, w, l);
+  return std::nullopt;
 }
 
 // Text boxes, check boxes and option buttons ask their parent for their colours before they

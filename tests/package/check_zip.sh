@@ -75,4 +75,8 @@ grep -q 'see LICENSE.txt' "$readme" || fail "README.txt does not point to LICENS
 [ "$(grep -c '^Prueba 10: Reset a estandar' "$readme")" -ge 2 ] ||
   fail "README.txt lacks the Windows tables, classic and themed"
 grep -q 'unzip the zip and run skinbench.exe' "$readme" || fail "README.txt does not say how to run it"
+# The tour on a program's own dialogs: the command and the type-name table.
+grep -q 'skinbench-tour.exe --form ' "$readme" || fail "README.txt does not say how to skin a program's dialogs"
+grep -A1 '^BUTTON, group box' "$readme" | grep -q '^    Type name: Frame' ||
+  fail "README.txt lacks the Windows type-name table"
 echo "PASSED: $name holds $listing; README.txt is plain CRLF text with its sections"

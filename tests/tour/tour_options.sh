@@ -12,16 +12,20 @@ shift 2
 # shellcheck source=tests/support/harness.sh
 source "$(dirname "$0")/../support/harness.sh"
 
-# A row: the arguments | the exit status | the outcome. In the arguments @OUT@ is a folder not
-# there yet, in a folder that must stay empty unless the tour succeeds; @FILE@ a file, which must
-# stay as it is; @LOCKED@ that folder made read-only (a row left out for root, who writes there
-# all the same); @STYLE@ the style, @ANYCASE@ the style in capitals, as a style may be named.
+# A row: the arguments | the exit status | the outcome [| the only paths it is for]. In the
+# arguments @OUT@ is a folder not there yet, in a folder that must stay empty unless the tour
+# succeeds; @FILE@ a file, which must stay as it is; @LOCKED@ that folder made read-only (a row
+# left out for root, who writes there all the same); @STYLE@ the style, @ANYCASE@ the style in
+# capitals, as a style may be named. Files for --form: @MISSING@ one not there, @TEXT@ a text
+# file; on Windows @TRUNCATED@ the start of the program in $TEST_DIALOGS, cut off in its headers,
+# and @NO_RESOURCES@ the program in $TEST_NO_RESOURCES, which has no resources at all.
 # The outcomes:
 #   usage        the usage on standard output, nothing written
 #   refused:TEXT one line on standard error that says TEXT, nothing on standard output, nothing
-#                written
+#                written; TEXT;TEXT... as many lines, each saying its TEXT, in that order
 #   verdicts     the six files, the verdicts of the style alone: 2 starts x 10 methods x 6 buttons
 readonly rows=(
+  "--out @OUT@ --form @MISSING@ --form @TEXT@ --form @TRUNCATED@ --form @NO_RESOURCES@|2|refused:@MISSING@: no such file;@TEXT@: neither a form nor a program;@TRUNCATED@: a program cut short;@NO_RESOURCES@: a program with no dialogs|windows"
   "--out @OUT@ --help|0|usage"
   "-h|0|usage"
   "--outdir @OUT@|2|refused:unknown option \"--outdir\""
@@ -51,10 +55,15 @@ check_nothing_written() {
 }
 
 check_refused() {
-  local row=$1 text=$2 lines
-  lines=$(tour_lines "$case_dir/err")
-  [ "$(printf '%s\n' "$lines" | grep -c .)" = 1 ] || fail "$row: not one line: $(cat "$case_dir/err")"
-  [[ "$lines" == *"$text"* ]] || fail "$row: the line does not say '$text': $lines"
+  local row=$1 texts=$2 lines text at=0
+  mapfile -t lines < <(tour_lines "$case_dir/err")
+  IFS=';' read -ra texts <<<"$texts"
+  [ "${#lines[@]}" = "${#texts[@]}" ] ||
+    fail "$row: not ${#texts[@]} line(s): $(cat "$case_dir/err")"
+  for text in "${texts[@]}"; do
+    [[ "${lines[$at]}" == *"$text"* ]] || fail "$row: line $((at + 1)) does not say '$text': ${lines[$at]}"
+    at=$((at + 1))
+  done
   [ ! -s "$case_dir/out" ] || fail "$row: it wrote to standard output: $(head -c 300 "$case_dir/out")"
   check_nothing_written "$row"
 }
@@ -72,11 +81,19 @@ check_verdicts() {
 
 number=0
 for row in "${rows[@]}"; do
-  IFS='|' read -r arguments expected outcome <<<"$row"
+  IFS='|' read -r arguments expected outcome only <<<"$row"
   number=$((number + 1))
   case_dir=$scratch/$number
+  if [ -n "$only" ] && [ "$only" != "$paths" ]; then
+    step "$arguments: only for $only paths"
+    continue
+  fi
   mkdir -p "$case_dir/empty"
   echo kept >"$case_dir/file"
+  echo "a line of text" >"$case_dir/text.txt"
+  if [[ "$arguments" == *@TRUNCATED@* ]]; then
+    head -c 200 "$TEST_DIALOGS" >"$case_dir/truncated.dll"
+  fi
   if [[ "$arguments" == *@LOCKED@* ]]; then
     [ "$(id -u)" != 0 ] || { step "$arguments: left out for root"; continue; }
     chmod a-w "$case_dir/empty"
@@ -84,6 +101,14 @@ for row in "${rows[@]}"; do
   arguments=${arguments//@OUT@/$(path_for_program "$case_dir/empty/out")}
   arguments=${arguments//@FILE@/$(path_for_program "$case_dir/file")}
   arguments=${arguments//@LOCKED@/$(path_for_program "$case_dir/empty")}
+  for placeholder in MISSING:missing.dll TEXT:text.txt TRUNCATED:truncated.dll; do
+    arguments=${arguments//@${placeholder%%:*}@/$(path_for_program "$case_dir/${placeholder#*:}")}
+    outcome=${outcome//@${placeholder%%:*}@/$(path_for_program "$case_dir/${placeholder#*:}")}
+  done
+  if [[ "$arguments" == *@NO_RESOURCES@* ]]; then
+    arguments=${arguments//@NO_RESOURCES@/$(path_for_program "$TEST_NO_RESOURCES")}
+    outcome=${outcome//@NO_RESOURCES@/$(path_for_program "$TEST_NO_RESOURCES")}
+  fi
   arguments=${arguments//@STYLE@/$style}
   arguments=${arguments//@ANYCASE@/${style^^}}
   step "$arguments: status $expected, $outcome"

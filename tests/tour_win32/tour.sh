@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # skinbench-tour.exe under Wine in a virtual X server with openbox.
-# Usage: tour.sh test WINE_RUN TOUR_EXE
-#          every option and exit status as tests/tour/tour_options.sh has them, themed alone;
-#          both styles give the six files and 240 rows, each style's table headed with it and
-#          Wine, and classic and themed tell apart at least one method; a window kept covered
-#          gives status 1 and writes nothing
+# Usage: tour.sh test WINE_RUN TOUR_EXE DIALOGS_DLL NO_RESOURCES_DLL
+#          every option and exit status as tests/tour/tour_options.sh has them, themed alone,
+#          --form's bad files among them; both styles give the six files and 240 rows, each
+#          style's table headed with it and Wine, and classic and themed tell apart at least one
+#          method; a window kept covered gives status 1 and writes nothing, and so does a dialog
+#        tour.sh forms WINE_RUN TOUR_EXE DIALOGS_DLL
+#          --form on the test DLL's dialogs (tests/tour_win32/forms/dialogs.rc), copied as
+#          comdlg32.dll and named so alone, so that the file named and not the system's library
+#          of that name is read, and on two real programs of the Wine prefix: shell32.dll, whose
+#          dialogs include child dialogs, and conhost.exe, whose dialog needs a class of its
+#          own; both styles
 #        tour.sh run WINE_RUN TOUR_EXE OUT_DIR
 #          the whole tour into OUT_DIR (scripts/docs.sh takes the README's tables from it);
 #          exits with the tour's status
@@ -49,8 +55,23 @@ if [ "$mode" = run ]; then
   exit "$status"
 fi
 
+if [ "$mode" = forms ]; then
+  step "--form: the test dialogs, shell32.dll and conhost.exe, both styles"
+  cp "$4" "$scratch/comdlg32.dll"
+  cd "$scratch"
+  run_tour forms --form comdlg32.dll --form 'C:\windows\system32\shell32.dll' \
+    --form 'C:\windows\system32\conhost.exe'
+  PROGRAM_LOG=$scratch/forms.stderr
+  [ "$status" = 0 ] || fail "status $status"
+  python3 "$here/forms_check.py" "$scratch/forms" "$scratch/forms.stdout" ||
+    fail "the forms do not hold"
+  echo "PASSED"
+  exit 0
+fi
+
 step "every option and exit status"
-"$here/../tour/tour_options.sh" windows themed "$wine_run" "$tour" || fail "the options do not hold"
+TEST_DIALOGS=$4 TEST_NO_RESOURCES=$5 "$here/../tour/tour_options.sh" windows themed "$wine_run" \
+  "$tour" || fail "the options do not hold"
 
 step "both styles: the six files, 240 rows, classic and themed apart"
 started=$(date +%s%N)
@@ -88,4 +109,11 @@ PROGRAM_LOG=$scratch/covered.stderr
 [ "$status" = 1 ] || fail "status $status"
 tail -n 1 "$scratch/covered.stderr"
 [ ! -e "$scratch/covered" ] || fail "something was written: $(ls -A "$scratch/covered")"
+
+step "a dialog kept covered: the worker's read-back fails, status 1, nothing written"
+run_tour covered_forms --form "$(winpath "$4")"
+PROGRAM_LOG=$scratch/covered_forms.stderr
+[ "$status" = 1 ] || fail "status $status"
+tail -n 1 "$scratch/covered_forms.stderr"
+[ ! -e "$scratch/covered_forms" ] || fail "something was written: $(ls -A "$scratch/covered_forms")"
 echo "PASSED"

@@ -12,6 +12,7 @@
 #include "tour/core/options.h"
 #include "tour/core/tour_program.h"
 #include "tour/win32/console.h"
+#include "tour/win32/dialog_worker.h"
 #include "tour/win32/forms_loader.h"
 #include "tour/win32/sheet_painter.h"
 #include "tour/win32/win32_tour_host.h"
@@ -56,16 +57,15 @@ std::vector<std::string> leftOver(const std::vector<std::string>& arguments,
 int skinForms(const tour::Options& options, tour::TourHost& host, tour::SheetPainter& painter,
               const std::vector<std::string>& styles, tour::win32::Console& console) {
   const std::unique_ptr<tour::FormsLoader> loader = tour::win32::makeFormsLoader();
-  if (!loader) {
-    return tour::complain(console.err(), tour::kUnusable,
-                          "--form: no forms loader on this build yet");
-  }
   return tour::formsInto(*loader, options.forms, host, painter, options.outDir, styles,
                          console.out(), console.err());
 }
 
 int run(tour::win32::Console& console) {
   const std::vector<std::string> arguments = commandLine();
+  if (arguments.size() == 3 && arguments[1] == tour::win32::kDialogWorkerOption) {
+    return tour::win32::runDialogWorker(arguments[2]);
+  }
   const tour::ParsedOptions parsed = tour::takeOptions(arguments);
   if (!parsed.options) return tour::complain(console.err(), tour::kUnusable, parsed.error);
   tour::Options options = *parsed.options;

@@ -17,20 +17,21 @@ std::wstring windowText(HWND window) {
 
 }  // namespace
 
+// Shown where the window manager places it, in the foreground, clear of the pointer, and the
+// focus on PROBAR, which every press gives it anyway: the focus ring then stays where it is and
+// does not count as a change a method made.
 Win32FormWindow::Win32FormWindow(host::win32::ControlLook look, std::function<void()> afterYield)
     : host_(look),
       capturing_(host_, std::move(afterYield)),
-      form1_(shieldedAndCounting(), form1Project()) {
-  show();
+      screen_(host_),
+      form1_(counting(), form1Project()) {
+  screen_.show(form1_.window(), form1_.window());
+  SetFocus(form1_.probar());
+  settle();
 }
 
-// Before Form1 is loaded: the shield up, and every refused call counted from the load on.
-host::win32::Win32Host& Win32FormWindow::shieldedAndCounting() {
-  if (!shield_.up()) {
-    throw ReadBackError(
-        "the pointer and the keys cannot be kept from the window, so what it shows cannot be "
-        "trusted; nothing was written");
-  }
+// Every refused call counted from Form1's load on.
+host::win32::Win32Host& Win32FormWindow::counting() {
   host_.setRefusalObserver([this](const host::HostError&) { ++refused_; });
   return host_;
 }
@@ -51,19 +52,6 @@ Picture Win32FormWindow::pressForReadingAtReturn(int method) {
   if (painted.empty())
     throw ReadBackError("the window's pixels cannot be read; nothing was written");
   return painted;
-}
-
-Picture Win32FormWindow::render() {
-  return paintedPixels(form1_.window());
-}
-
-Picture Win32FormWindow::readBack() {
-  Picture shown = screenPixels(form1_.window());
-  if (shown.empty()) {
-    throw ReadBackError(
-        "the screen's pixels cannot be read, so there is nothing to judge; nothing was written");
-  }
-  return shown;
 }
 
 Area Win32FormWindow::areaOf(host::ControlRef control) {
@@ -88,42 +76,6 @@ Area Win32FormWindow::captionOf(host::ControlRef control) {
   const int centreY = (area.top + area.bottom) / 2;
   return {centreX - size.cx / 2 - 1, centreY - size.cy / 2 - 1, centreX + (size.cx + 1) / 2 + 1,
           centreY + (size.cy + 1) / 2 + 1};
-}
-
-// Shown where the window manager places it, brought to the foreground, the pointer moved off it
-// and the focus on PROBAR, which every press gives it anyway: the focus ring then stays where it
-// is and does not count as a change a method made.
-void Win32FormWindow::show() {
-  const HWND window = form1_.window();
-  ShowWindow(window, SW_SHOWNORMAL);
-  SetForegroundWindow(window);
-  UpdateWindow(window);
-  const bool shown = waitFor([window] {
-    if (GetForegroundWindow() != window) SetForegroundWindow(window);
-    return !unseenBecause(window);
-  });
-  if (!shown) {
-    throw ReadBackError(*unseenBecause(window) + " within " + std::to_string(patienceSeconds()) +
-                        " s, so its pixels cannot be read back reliably; nothing was written");
-  }
-  movePointerAway();
-  SetFocus(form1_.probar());
-  settle();
-}
-
-// To the screen's bottom right corner, or its top left one where the window reaches that.
-void Win32FormWindow::movePointerAway() {
-  RECT place{};
-  GetWindowRect(form1_.window(), &place);
-  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  const POINT corner{left + GetSystemMetrics(SM_CXVIRTUALSCREEN) - 1,
-                     top + GetSystemMetrics(SM_CYVIRTUALSCREEN) - 1};
-  if (!PtInRect(&place, corner)) {
-    SetCursorPos(corner.x, corner.y);
-  } else {
-    SetCursorPos(left, top);
-  }
 }
 
 }  // namespace tour::win32

@@ -7,8 +7,7 @@
 #include "host/win32/win32_host.h"
 #include "tour/core/capturing_host.h"
 #include "tour/core/tour_host.h"
-#include "tour/win32/input_shield.h"
-#include "tour/win32/read_back_watch.h"
+#include "tour/win32/shown_window.h"
 
 namespace tour::win32 {
 
@@ -29,26 +28,23 @@ class Win32FormWindow final : public FormWindow {
   bool waitFor(const std::function<bool()>& done) override { return form1_.waitFor(done); }
   int patienceSeconds() const override { return driver::win32::Form1Driver::kPatienceSeconds; }
   std::string title() override { return form1_.title(); }
-  Picture render() override;
-  Picture readBack() override;
-  void beginWatch() override { watch_.begin(form1_.window()); }
-  std::optional<std::string> disturbance() override { return watch_.disturbance(); }
+  Picture render() override { return screen_.render(); }
+  Picture readBack() override { return screen_.readBack(); }
+  void beginWatch() override { screen_.beginWatch(); }
+  std::optional<std::string> disturbance() override { return screen_.disturbance(); }
   Area areaOf(host::ControlRef control) override;
   Area captionOf(host::ControlRef control) override;
   int refused() const override { return refused_; }
   void resetRefused() override { refused_ = 0; }
 
  private:
-  host::win32::Win32Host& shieldedAndCounting();
+  host::win32::Win32Host& counting();
   host::Project form1Project();
-  void show();
-  void movePointerAway();
 
   host::win32::Win32Host host_;
   int refused_ = 0;
   CapturingHost capturing_;
-  InputShield shield_;
-  ReadBackWatch watch_;
+  ShownOnScreen screen_;  // the shield up before Form1 loads
   driver::win32::Form1Driver form1_;
 };
 
