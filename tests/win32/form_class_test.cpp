@@ -4,18 +4,9 @@
 
 #include "host/win32/win32_host.h"
 #include "testbench/form1_definicion.h"
+#include "tests/win32/icon_size.h"
 
 namespace {
-
-SIZE sizeOf(HICON icon) {
-  ICONINFO info{};
-  if (!icon || !GetIconInfo(icon, &info)) return {};
-  BITMAP mask{};
-  GetObjectW(info.hbmMask, sizeof mask, &mask);
-  DeleteObject(info.hbmMask);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  return {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
-}
 
 // The icon the window shows at a size, as the taskbar asks for it, and the one given to the window
 // itself (none where it shows its class's).
@@ -47,10 +38,10 @@ TEST(Win32FormClass, CarriesTheFirstFormsIconAndGivesOtherFormsTheirOwn) {
     return reinterpret_cast<HICON>(GetClassLongPtrW(first, which));
   };
   const HICON large = classIcon(GCLP_HICON), compact = classIcon(GCLP_HICONSM);
-  EXPECT_EQ(sizeOf(large).cx, GetSystemMetrics(SM_CXICON));
-  EXPECT_EQ(sizeOf(large).cy, GetSystemMetrics(SM_CYICON));
-  EXPECT_EQ(sizeOf(compact).cx, GetSystemMetrics(SM_CXSMICON));
-  EXPECT_EQ(sizeOf(compact).cy, GetSystemMetrics(SM_CYSMICON));
+  EXPECT_EQ(iconSize(large).cx, GetSystemMetrics(SM_CXICON));
+  EXPECT_EQ(iconSize(large).cy, GetSystemMetrics(SM_CYICON));
+  EXPECT_EQ(iconSize(compact).cx, GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(iconSize(compact).cy, GetSystemMetrics(SM_CYSMICON));
   for (const HWND window : {first, again}) {
     EXPECT_EQ(shown(window, ICON_BIG), large);
     EXPECT_EQ(shown(window, ICON_SMALL), compact);
@@ -69,8 +60,8 @@ TEST(Win32FormClass, CarriesTheFirstFormsIconAndGivesOtherFormsTheirOwn) {
   GetWindowRect(first, &suggested);
   SendMessageW(first, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
   const auto at144 = [](int metric) { return MulDiv(GetSystemMetrics(metric), 144, 96); };
-  EXPECT_EQ(sizeOf(ownIcon(first, ICON_BIG)).cx, at144(SM_CXICON));
-  EXPECT_EQ(sizeOf(ownIcon(first, ICON_SMALL)).cx, at144(SM_CXSMICON));
+  EXPECT_EQ(iconSize(ownIcon(first, ICON_BIG)).cx, at144(SM_CXICON));
+  EXPECT_EQ(iconSize(ownIcon(first, ICON_SMALL)).cx, at144(SM_CXSMICON));
   EXPECT_EQ(shown(first, ICON_BIG), ownIcon(first, ICON_BIG));
 }
 

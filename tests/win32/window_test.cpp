@@ -8,6 +8,7 @@
 
 #include "testbench/form1_definicion.h"
 #include "tests/win32/form1_window.h"
+#include "tests/win32/icon_size.h"
 
 namespace winbench {
 namespace {
@@ -212,16 +213,6 @@ TEST(Win32Window, SelectsTheWordUnderADoubleClickInATextBox) {
   EXPECT_EQ(start, 4u);
   EXPECT_TRUE(end == 7 || end == 8) << "not \"dos\", with or without the space after it: " << end;
   EXPECT_EQ(form1.title(), "Form1");
-}
-
-SIZE iconSize(HICON icon) {
-  ICONINFO info{};
-  if (!icon || !GetIconInfo(icon, &info)) return {};
-  BITMAP mask{};
-  GetObjectW(info.hbmMask, sizeof mask, &mask);
-  DeleteObject(info.hbmMask);
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  return {mask.bmWidth, info.hbmColor ? mask.bmHeight : mask.bmHeight / 2};
 }
 
 // The title bar and the taskbar show the executable's icon group, each at the system's size.
