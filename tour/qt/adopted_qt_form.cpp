@@ -18,6 +18,11 @@ AdoptedQtForm::AdoptedQtForm(BuiltForm built) {
   showActive(window());
 }
 
+void AdoptedQtForm::settle() {
+  window().repaint();
+  driver::qt::settle();
+}
+
 std::vector<AdoptedControl> AdoptedQtForm::controls() {
   std::vector<AdoptedControl> shown;
   for (const host::ControlRef control : host_.controlsOf(form_)) {

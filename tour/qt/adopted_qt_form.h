@@ -18,6 +18,12 @@ class AdoptedQtForm final : public QtShownWindow<AdoptedForm> {
   // Throws ReadBackError where the window does not come on screen as the active window.
   explicit AdoptedQtForm(BuiltForm built);
 
+  // Paints the whole window afresh, then lets Qt's events run out. A widget that repaints only a
+  // part of itself when its state changes can leave the rest of an older look on the screen: on a
+  // busy machine a slider's tick marks stayed in the highlight's shade while the window painted
+  // afresh drew them grey. That is no work of the skin's, and it would fail the check of the
+  // screen against the window's own painting.
+  void settle() override;
   host::FormsHost& host() override { return host_; }
   host::FormRef form() override { return form_; }
   // The controls that show: one hidden (on a page of a tab widget not in front) or clipped away
