@@ -29,57 +29,17 @@ stages_summary() {
 
 # stage NAME COMMAND...
 stage() {
-  local name=$1 start=$SECONDS cpu status=0
+  local name=$1 start=$SECONDS cpu status=0 took
   shift
   stages_cpu
   cpu=$stages_cpu_now
   echo "=== stage: $name ($*)"
   "$@" || status=$?
-  stages_end "$name" "$status" "$start" "$cpu"
-}
-
-# stage_beside NAME COMMAND... starts a stage that runs beside the stages after it, at the lowest
-# processor and disk priority, so that it takes only what they leave idle (their tests wait on
-# X servers and Wine much of the time); its output is kept until stage_wait NAME, which waits for
-# it and then reports it as any stage: its wall-clock time from its start, and its processor time.
-declare -A stages_beside_pid stages_beside_start stages_beside_log
-stage_beside() {
-  local name=$1
-  shift
-  stages_beside_log[$name]=$(mktemp)
-  echo "=== stage started, beside the next ones: $name ($*)"
-  setsid nice -n 19 ionice -c 2 -n 7 "$@" >"${stages_beside_log[$name]}" 2>&1 &
-  stages_beside_pid[$name]=$!
-  stages_beside_start[$name]=$SECONDS
-}
-
-stage_wait() {
-  local name=$1 cpu status=0
-  stages_cpu
-  cpu=$stages_cpu_now
-  echo "=== stage: $name (started beside the stages above)"
-  wait "${stages_beside_pid[$name]}" || status=$?
-  unset "stages_beside_pid[$name]"
-  cat "${stages_beside_log[$name]}"
-  rm -f "${stages_beside_log[$name]}"
-  stages_end "$name" "$status" "${stages_beside_start[$name]}" "$cpu"
-}
-
-# Ends what still runs beside: a failed stage ends the run, and with it every stage running beside.
-stages_stop_beside() {
-  local pid
-  for pid in "${stages_beside_pid[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
-  return 0
-}
-
-stages_end() {
-  local name=$1 status=$2 start=$3 cpu=$4 took
   stages_cpu
   took="$(stages_clock $((SECONDS - start))) $(stages_clock $((stages_cpu_now - cpu))) cpu"
   if [ "$status" -ne 0 ]; then
     stages_done+=("$took  $name: FAILED (status $status)")
     echo "=== stage FAILED: $name after $took (status $status)"
-    stages_stop_beside
     stages_summary
     exit 1
   fi
