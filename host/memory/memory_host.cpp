@@ -16,8 +16,6 @@ struct MemoryHost::FormState : FormEntry {
   bool live() const { return true; }
 };
 
-namespace {
-
 // A control's members in one block, in the order they were first set: a control has a dozen or
 // so, which a scan that compares lengths first finds faster than a tree would, and with no
 // allocation for a name that is already there.
@@ -48,8 +46,6 @@ class MemberStore {
  private:
   std::vector<Entry> entries_;
 };
-
-}  // namespace
 
 struct MemoryHost::ControlState : ControlEntry {
   std::string target;  // "Command1(3)", for every call's record: its name and index never change

@@ -67,7 +67,7 @@ void setSelf(VARIANT* child) {
   child->lVal = CHILDID_SELF;
 }
 
-std::wstring windowText(HWND window) {
+std::wstring wideWindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(
       std::max(0, GetWindowTextW(window, text.data(), static_cast<int>(text.size())))));
@@ -172,7 +172,7 @@ class ControlAccessible final : public IAccessible {
   // What the control is.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (const HRESULT checked = check(child, name); FAILED(checked)) return checked;
-    return copy(name_.empty() ? withoutMnemonic(windowText(window_)) : name_, name);
+    return copy(name_.empty() ? withoutMnemonic(wideWindowText(window_)) : name_, name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
     if (const HRESULT checked = check(child, text); FAILED(checked)) return checked;
@@ -197,7 +197,7 @@ class ControlAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
     if (const HRESULT checked = check(child, value); FAILED(checked)) return checked;
     if (answers_.type != ControlType::TextBox) return DISP_E_MEMBERNOTFOUND;
-    return copy(windowText(window_), value);
+    return copy(wideWindowText(window_), value);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
     const HRESULT checked = check(child, help);

@@ -2,6 +2,7 @@
 
 #include "host/error.h"
 #include "host/forms_host.h"
+#include "tests/support/error_of.h"
 #include "tests/support/printers.h"
 
 namespace {
@@ -9,15 +10,7 @@ namespace {
 using host::ErrorCode;
 using host::HostError;
 
-template <class F>
-std::optional<ErrorCode> errorOf(F&& operation) {
-  try {
-    operation();
-  } catch (const HostError& error) {
-    return error.code();
-  }
-  return std::nullopt;
-}
+using support::errorOf;
 
 TEST(CheckedAdd, AddsWithinSixteenBits) {
   EXPECT_EQ(host::checkedAdd(9, 1), 10);

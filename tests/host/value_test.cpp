@@ -10,6 +10,7 @@
 #include "host/error.h"
 #include "host/memory/memory_host.h"
 #include "host/value.h"
+#include "tests/support/error_of.h"
 #include "tests/support/printers.h"
 
 namespace {
@@ -18,16 +19,7 @@ using host::ErrorCode;
 using host::HostError;
 using host::Value;
 
-// Runs `convert` and gives the code of the HostError it raised, or nothing if it raised none.
-template <class F>
-std::optional<ErrorCode> errorOf(F&& convert) {
-  try {
-    convert();
-  } catch (const HostError& error) {
-    return error.code();
-  }
-  return std::nullopt;
-}
+using support::errorOf;
 
 TEST(ValueConversion, WideningAndInRangeNarrowingKeepTheValue) {
   EXPECT_EQ(Value::int16(-32768).asInt32(), -32768);

@@ -23,7 +23,7 @@ using qtbench::shown;
 
 using support::kCaptions;
 
-constexpr int kTextPixels = 8;
+using qtbench::kTextPixels;
 
 class TestCycle : public ::testing::Test {
  protected:

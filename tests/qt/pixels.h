@@ -22,6 +22,9 @@ QColor darkest(const QImage& image, QRect region = {});
 // `image` without a border of `margin` pixels: the face of a button, the inside of a box.
 QRect inner(const QImage& image, int margin);
 
+// Enough pixels of a colour to be glyphs, not a stray pixel of a border.
+inline constexpr int kTextPixels = 8;
+
 // The contrast ratio of two colours by their relative luminance: 1 (none) to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 

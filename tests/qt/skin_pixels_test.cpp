@@ -18,8 +18,7 @@ class SkinnedForm1 : public ::testing::Test {
   qtbench::Form1Window w;
 };
 
-// Enough pixels of a colour to be glyphs, not a stray pixel of a border.
-constexpr int kTextPixels = 8;
+using qtbench::kTextPixels;
 
 TEST_F(SkinnedForm1, FormShowsColorFondo) {
   const QImage form = shown(w.window());

@@ -13,7 +13,7 @@ using host::memory::Call;
 using host::memory::MemoryHost;
 using host::memory::ReportedError;
 
-bool nothing(std::size_t) {
+bool refusesNothing(std::size_t) {
   return false;
 }
 
@@ -31,16 +31,16 @@ class Checker : public ::testing::Test {
   }
 
   std::vector<std::string> check(const std::vector<Call>& calls) {
-    return sweep::checkPresses({calls, clean.reported, clean.numbers, {}}, nothing);
+    return sweep::checkPresses({calls, clean.reported, clean.numbers, {}}, refusesNothing);
   }
 
   MemoryHost host;
-  const sweep::Presses clean = sweep::runPresses(host, nothing);
+  const sweep::Presses clean = sweep::runPresses(host, refusesNothing);
   std::vector<Call> calls = clean.calls;
 };
 
 TEST_F(Checker, PassesTheCleanRun) {
-  EXPECT_EQ(sweep::checkPresses(clean, nothing), kNone);
+  EXPECT_EQ(sweep::checkPresses(clean, refusesNothing), kNone);
 }
 
 TEST_F(Checker, RejectsAMissingAnExtraOrAnUnrefusedFailingCall) {
@@ -86,11 +86,11 @@ TEST_F(Checker, RejectsACaptionWhoseNumberAndDescriptionDisagree) {
 TEST_F(Checker, RejectsAnErrorFromTheLoadAndANumberOutOfRange) {
   std::vector<ReportedError> reported = {
       {host::Event::Load, u"Form1", host::ErrorCode::Refused, "refused"}};
-  EXPECT_NE(sweep::checkPresses({calls, reported, clean.numbers, {}}, nothing), kNone);
+  EXPECT_NE(sweep::checkPresses({calls, reported, clean.numbers, {}}, refusesNothing), kNone);
 
   std::vector<int> numbers = clean.numbers;
   numbers.back() = 11;
-  EXPECT_NE(sweep::checkPresses({calls, clean.reported, numbers, {}}, nothing), kNone);
+  EXPECT_NE(sweep::checkPresses({calls, clean.reported, numbers, {}}, refusesNothing), kNone);
 }
 
 }  // namespace

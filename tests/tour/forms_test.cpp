@@ -17,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using tour_test::TempFolder;
 
-using Row = std::map<std::string, std::string>;
+using FormRow = std::map<std::string, std::string>;
 
 std::vector<std::string> fields(const std::string& line) {
   std::vector<std::string> cells;
@@ -27,15 +27,15 @@ std::vector<std::string> fields(const std::string& line) {
 }
 
 // forms.csv's rows by their header's names; no field of this form holds a comma.
-std::vector<Row> rowsOf(const std::string& csv) {
+std::vector<FormRow> rowsOf(const std::string& csv) {
   std::istringstream stream(csv);
   std::string line;
   std::getline(stream, line);
   const std::vector<std::string> header = fields(line);
-  std::vector<Row> rows;
+  std::vector<FormRow> rows;
   while (std::getline(stream, line)) {
     const std::vector<std::string> cells = fields(line);
-    Row row;
+    FormRow row;
     for (std::size_t at = 0; at < header.size(); ++at) {
       row[header[at]] = at < cells.size() ? cells[at] : "";
     }
@@ -59,8 +59,8 @@ class SampleForm : public testing::Test {
   }
   static void TearDownTestSuite() { folder_.reset(); }
 
-  static const Row& row(const std::string& control) {
-    for (const Row& row : rows_) {
+  static const FormRow& row(const std::string& control) {
+    for (const FormRow& row : rows_) {
       if (row.at("control") == control) return row;
     }
     throw std::runtime_error("no row for " + control);
@@ -69,13 +69,13 @@ class SampleForm : public testing::Test {
   static std::unique_ptr<TempFolder> folder_;
   static fs::path out_;
   static tour_test::Run run_;
-  static std::vector<Row> rows_;
+  static std::vector<FormRow> rows_;
 };
 
 std::unique_ptr<TempFolder> SampleForm::folder_;
 fs::path SampleForm::out_;
 tour_test::Run SampleForm::run_;
-std::vector<Row> SampleForm::rows_;
+std::vector<FormRow> SampleForm::rows_;
 
 TEST_F(SampleForm, WritesTheThreeFilesAndLoadsNoPlugin) {
   ASSERT_EQ(run_.status, 0) << run_.err;
@@ -109,7 +109,7 @@ TEST_F(SampleForm, ControlsAreTheFilesWidgetsInItsTabOrder) {
       "buttonBox.Cancel CommandButton QPushButton",
   };
   std::vector<std::string> seen;
-  for (const Row& row : rows_) {
+  for (const FormRow& row : rows_) {
     EXPECT_EQ(row.at("form") + " " + row.at("style"), "sample.ui Fusion");
     seen.push_back(row.at("control") + " " + row.at("type") + " " + row.at("class"));
   }

@@ -17,7 +17,7 @@ using tour_test::TempFolder;
 const QSize kWindow(512, 339);  // Form1's client area in pixels
 constexpr int kFrames = 11;     // the load, then presses 1 to 10
 constexpr int kYields = 24;     // method 9: four per Command1 button
-const QColor kColorBoton(70, 130, 180);
+using tour_test::kColorBoton;
 
 // The Command1 buttons in the host's order, with their left and top in twips.
 struct Button {

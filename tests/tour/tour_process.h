@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QColor>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace tour_test {
+
+// ColorBoton as the tour's pictures show it.
+inline const QColor kColorBoton(70, 130, 180);
 
 // What one run of skinbench-tour left: its exit status and what it wrote to its two streams.
 struct Run {

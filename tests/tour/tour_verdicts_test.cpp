@@ -23,7 +23,7 @@ constexpr std::array<const char*, 2> kStarts{"skinned", "standard"};
 constexpr std::array<const char*, 6> kButtons{"Command1(3)", "Command1(2)",  "Command1(1)",
                                               "Command1(4)", "Command1(22)", "Command1(0)"};
 const QSize kPicture(461, 93);  // the two rows of Command1 buttons and a margin
-const QColor kColorBoton(70, 130, 180);
+using tour_test::kColorBoton;
 
 // Whether each method, 1 to 10, leaves ColorBoton on the faces, from each start.
 const std::map<std::string, std::string> kColorBotonAfter{{"skinned", "yyyyyyyyyn"},

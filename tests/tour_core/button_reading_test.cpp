@@ -1,18 +1,19 @@
 #include <gtest/gtest.h>
 
+#include "tests/tour_core/sample_button.h"
 #include "tour/core/button_colours.h"
 #include "tour/core/contact_sheet.h"
 
 namespace tour {
 namespace {
 
-constexpr RgbHex kSteelBlue = rgbOf(70, 130, 180);
+using sample::kSteelBlue;
 constexpr RgbHex kWhite = 0xffffff;
 constexpr RgbHex kBlack = 0x000000;
 constexpr RgbHex kBlend = 0xa0c0e0;  // glyph edges: text blended into the face
 
-const Area kButton{10, 5, 70, 35};
-const Area kCaption{28, 17, 52, 23};
+using sample::kButton;
+using sample::kCaption;
 
 void fill(Picture& picture, const Area& area, RgbHex colour) {
   for (int y = area.top; y < area.bottom; ++y) {

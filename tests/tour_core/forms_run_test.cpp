@@ -43,7 +43,7 @@ RgbHex fromColorValue(host::ColorValue value) {
 }
 
 // What a test makes the form and its watch do.
-struct Scene {
+struct FormScene {
   std::vector<Painted> controls;
   std::optional<std::string> disturbance;
   std::function<void(host::memory::MemoryHost&)> refusals;
@@ -51,7 +51,7 @@ struct Scene {
 
 class PaintedForm final : public AdoptedForm {
  public:
-  explicit PaintedForm(const Scene& scene) : scene_(scene) {
+  explicit PaintedForm(const FormScene& scene) : scene_(scene) {
     host::FormDefinition definition{u"Form1", u"Form1", 0, 0, 0, 0, {}};
     for (const Painted& control : scene.controls) {
       host::ControlDefinition added;
@@ -117,23 +117,24 @@ class PaintedForm final : public AdoptedForm {
     return picture;
   }
 
-  Scene scene_;
+  FormScene scene_;
   host::memory::MemoryHost host_;
   host::FormRef form_;
 };
 
 class PaintedEntry : public FormEntry {
  public:
-  PaintedEntry(std::string name, Scene scene) : name_(std::move(name)), scene_(std::move(scene)) {}
+  PaintedEntry(std::string name, FormScene scene)
+      : name_(std::move(name)), scene_(std::move(scene)) {}
   std::string name() const override { return name_; }
   Opening open(const std::string&) override { return {std::make_unique<PaintedForm>(scene_), {}}; }
 
  private:
   std::string name_;
-  Scene scene_;
+  FormScene scene_;
 };
 
-FormResult skinned(const Scene& scene) {
+FormResult skinned(const FormScene& scene) {
   PaintedEntry entry("form.ui", scene);
   return skinForm(entry, "painted", "test");
 }
@@ -147,8 +148,8 @@ const ControlResult& control(const FormResult& result, const std::string& name) 
 
 // A button, a text box, a label and a check box; the text box refuses its Appearance, and the
 // comparison of the label's type name with "TextBox" is refused, which the skin counts as a match.
-Scene fourControls() {
-  Scene scene;
+FormScene fourControls() {
+  FormScene scene;
   scene.controls = {
       {u"okButton",
        u"CommandButton",
@@ -248,7 +249,7 @@ TEST(Forms, APatchIsALeftAloneControlWhoseFaceIsNotTheForms) {
 }
 
 TEST(Forms, TheCsvHasItsHeaderAndARowPerControlTextlessOnesWithoutTextOrContrast) {
-  Scene scene = fourControls();
+  FormScene scene = fourControls();
   scene.refusals = {};
   scene.controls.push_back(
       {u"box", u"Frame", "QGroupBox", {2, 80, 40, 98}, std::nullopt, std::nullopt});
@@ -395,7 +396,7 @@ class FakeLoader final : public FormsLoader {
       file.forms.push_back(std::make_unique<ThrowingEntry>());
     }
     // A fifth control, unreadable before the skin and after it; the form refuses its colour.
-    Scene scene = fourControls();
+    FormScene scene = fourControls();
     scene.controls.push_back({u"applyButton",
                               u"CommandButton",
                               "QPushButton",

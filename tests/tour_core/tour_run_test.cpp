@@ -7,14 +7,15 @@
 #include <string>
 
 #include "host/memory/memory_host.h"
+#include "tests/tour_core/sample_button.h"
 #include "tour/core/reports.h"
 #include "tour/core/tour_run.h"
 
 namespace tour {
 namespace {
 
-const Area kButton{10, 5, 70, 35};
-const Area kCaption{28, 17, 52, 23};
+using sample::kButton;
+using sample::kCaption;
 
 // What the test window shows and what its watch says.
 struct Scene {
@@ -117,7 +118,7 @@ std::string csvFields(const std::vector<CaseVerdict>& verdicts) {
 // Text a person cannot see measures 1.00:1, whatever the face; a contrast that prints as 4.50 is
 // readable, as 4.50 is.
 TEST(TourRun, JudgesEachButtonByTheContrastItPrints) {
-  constexpr RgbHex kSteelBlue = rgbOf(70, 130, 180);
+  using sample::kSteelBlue;
   constexpr RgbHex kJustUnder = rgbOf(70, 119, 193);  // white on it: 4.4976:1
   const struct {
     const char* what;

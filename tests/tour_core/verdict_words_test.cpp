@@ -2,13 +2,14 @@
 
 #include <charconv>
 
+#include "tests/tour_core/sample_button.h"
 #include "tour/core/reports.h"
 #include "tour/core/text_format.h"
 
 namespace tour {
 namespace {
 
-constexpr RgbHex kSteelBlue = rgbOf(70, 130, 180);
+using sample::kSteelBlue;
 constexpr RgbHex kGrey = rgbOf(240, 240, 240);
 
 ButtonVerdict button(int index, RgbHex face, RgbHex text, double contrast, bool atOnce,
