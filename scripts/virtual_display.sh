@@ -1,5 +1,6 @@
 # shellcheck shell=bash
 # Sourced by scripts/start.sh and by the tests that need a real X server.
+skinbench_openbox_config=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/support/openbox.xml
 #
 # start_virtual_display DIR: starts a virtual X server (Xvfb) on a display number that it picks
 # itself, so that servers side by side never collide; exports DISPLAY and sets display_pid. The
@@ -21,6 +22,25 @@ start_virtual_display() {
       return 0
     fi
     kill -0 "$display_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  return 1
+}
+
+# start_window_manager DIR [CONFIG]: starts openbox on $DISPLAY with CONFIG (by default the tests'
+# own, tests/support/openbox.xml, so that nothing depends on the machine's settings) and sets
+# manager_pid. Its output goes to DIR/openbox.log. When it has not announced itself on the root
+# window within ten seconds it returns 1, and the log tells why.
+#
+# Wine needs one: when a window it has shown is destroyed, it waits up to two seconds for a window
+# manager to mark the window withdrawn.
+start_window_manager() {
+  local dir=$1 config=${2:-$skinbench_openbox_config} tenth
+  openbox --config-file "$config" >"$dir/openbox.log" 2>&1 &
+  manager_pid=$!
+  for ((tenth = 0; tenth < 100; tenth++)); do
+    timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    kill -0 "$manager_pid" 2>/dev/null || break
     sleep 0.1
   done
   return 1

@@ -55,7 +55,7 @@ class WindowManager:
     """openbox on the display, as on a desktop: without a window manager Wine waits two seconds
     for one whenever a window that was shown is destroyed, which would swamp a start-up."""
 
-    CONFIG = Path(__file__).resolve().parents[2] / "tests/e2e_win32/openbox.xml"
+    CONFIG = Path(__file__).resolve().parents[2] / "tests/support/openbox.xml"
 
     def __init__(self, display):
         self.env = dict(os.environ, DISPLAY=display)

@@ -37,16 +37,7 @@ source "$here/pixels.sh"
 # Every call into X is bounded, so that a stuck server never hangs the test.
 x() { timeout 10 "$@" || fail "'$*' failed with status $?"; }
 
-start_window_manager() {
-  openbox --config-file "$here/openbox.xml" >"$scratch/openbox.log" 2>&1 &
-  manager_pid=$!
-  for ((tenth = 0; tenth < 100; tenth++)); do
-    timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
-    kill -0 "$manager_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  fail "openbox did not start"
-}
+start_openbox() { start_window_manager "$scratch" || fail "openbox did not start"; }
 
 # Starts the program and waits for its window Form1. The first run may make the Wine prefix,
 # which takes a while on a loaded machine.
@@ -176,7 +167,7 @@ press_probar() {
 run_bare() {
   local shot=$scratch/bare.ppm before
   start_display
-  start_window_manager
+  start_openbox
   start_program
   check_window
   screenshot "$window" "$shot"
@@ -194,7 +185,7 @@ run_full() {
   local shots=$4 press number want
   mkdir -p "$shots"
   start_display
-  start_window_manager
+  start_openbox
   start_program
   check_window
   [ "$(title)" = "Form1" ] || fail "the title at start is '$(title)'"
@@ -219,7 +210,7 @@ run_full() {
 run_msaa() {
   local client=$4
   start_display
-  start_window_manager
+  start_openbox
   timeout 240 "$wine_run" "$client" "$(windows_path "$program")" >"$scratch/client.log" 2>&1 ||
     fail "the MSAA client found a fault (status $?)"
   cat "$scratch/client.log"
@@ -231,7 +222,7 @@ run_msaa() {
 run_msaa_fault() {
   local client=$4 status=0
   start_display
-  start_window_manager
+  start_openbox
   timeout 120 "$wine_run" "$client" "$(windows_path "$program")" Rechazar \
     >"$scratch/client.log" 2>&1 || status=$?
   [ "$status" -ne 124 ] || fail "the MSAA client did not end: it left the program running"

@@ -25,16 +25,10 @@ winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # openbox as the Windows end-to-end test has it, and a window of class Xmessage kept in the layer
 # above every other window, full screen: the cover.
-start_window_manager() {
+start_openbox() {
   sed 's|</openbox_config>|<applications><application class="Xmessage"><layer>above</layer><fullscreen>yes</fullscreen></application></applications></openbox_config>|' \
-    "$here/../e2e_win32/openbox.xml" >"$scratch/openbox.xml"
-  openbox --config-file "$scratch/openbox.xml" >"$scratch/openbox.log" 2>&1 &
-  manager_pid=$!
-  for ((tenth = 0; tenth < 100; tenth++)); do
-    timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
-    sleep 0.1
-  done
-  fail "openbox did not start"
+    "$skinbench_openbox_config" >"$scratch/openbox.xml"
+  start_window_manager "$scratch" "$scratch/openbox.xml" || fail "openbox did not start"
 }
 
 # Runs the tour into $scratch/$1 with the arguments that follow; sets status.
@@ -47,7 +41,7 @@ run_tour() {
 }
 
 start_display >/dev/null
-start_window_manager
+start_openbox
 
 if [ "$mode" = run ]; then
   status=0
