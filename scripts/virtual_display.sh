@@ -1,6 +1,5 @@
 # shellcheck shell=bash
 # Sourced by scripts/start.sh and by the tests that need a real X server.
-skinbench_openbox_config=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/support/openbox.xml
 #
 # start_virtual_display DIR: starts a virtual X server (Xvfb) on a display number that it picks
 # itself, so that servers side by side never collide; exports DISPLAY and sets display_pid. The
@@ -34,6 +33,7 @@ start_virtual_display() {
 #
 # Wine needs one: when a window it has shown is destroyed, it waits up to two seconds for a window
 # manager to mark the window withdrawn.
+skinbench_openbox_config=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/support/openbox.xml
 start_window_manager() {
   local dir=$1 config=${2:-$skinbench_openbox_config} tenth
   openbox --config-file "$config" >"$dir/openbox.log" 2>&1 &
